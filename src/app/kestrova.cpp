@@ -1,0 +1,214 @@
+#include "app/kestrova.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "calibration/calibration.h"
+#include "context/paths.h"
+#include "context/sharedcontext.h"
+#include "patients/assessorfile.h"
+#include "patients/patientlist.h"
+#include "support/recordheaders.h"
+
+Kestrova::Kestrova(QWidget *parent)
+    : QMainWindow(parent)
+{
+    ui.setupUi(this);
+    ui.lbl_versionNb->setText(QStringLiteral("1.1"));
+
+    cal = new Calibration(this);
+    timer1 = new QTimer(this);
+    timerCal = new QTimer(this);
+
+    connect(ui.cob_patientName, &QComboBox::activated, this, &Kestrova::toCob_patientName);
+    connect(timer1, &QTimer::timeout, this, &Kestrova::to_timer1);
+    connect(timerCal, &QTimer::timeout, this, &Kestrova::to_timerCal);
+    connect(ui.pb_test1, &QPushButton::clicked, this, &Kestrova::toTest1);
+    connect(ui.pb_test2, &QPushButton::clicked, this, &Kestrova::toTest2);
+    connect(ui.pb_test3, &QPushButton::clicked, this, &Kestrova::toTest3);
+    connect(ui.pb_test4, &QPushButton::clicked, this, &Kestrova::toTest4);
+    connect(ui.pb_test5, &QPushButton::clicked, this, &Kestrova::toTest5);
+    connect(ui.pb_test6, &QPushButton::clicked, this, &Kestrova::toTest6);
+    connect(ui.pb_test7, &QPushButton::clicked, this, &Kestrova::toTest7);
+    connect(ui.actionQuitter, &QAction::triggered, this, &Kestrova::closeApp);
+    connect(ui.cb_subTask, &QCheckBox::stateChanged, this, &Kestrova::toSubTask);
+
+    for (const QString &folder : {Paths::archivesFolder, Paths::parametersFolder, Paths::resultsFolder}) {
+        if (!QDir(folder).exists())
+            QDir().mkdir(folder);
+    }
+    refreshAssessorLabels();
+    ui.pb_test1->setFocus();
+    createTrialLog();
+    loadPatientCombo();
+    if (!ui.cb_subTask->isChecked())
+        setSubTasksVisible(false);
+    cal->setEscapeSeq(false);
+
+    timer1->start(200);
+    timerCal->start(500);
+}
+
+void Kestrova::refreshAssessorLabels()
+{
+    const auto fields = AssessorFile::read(AssessorFile::standardPath());
+    if (!fields)
+        return;
+    ui.lbl_name->setText(AssessorFile::displayName(*fields));
+    ui.lbl_institution->setText(AssessorFile::institution(*fields));
+}
+
+void Kestrova::createTrialLog()
+{
+    QFile log(Paths::join(Paths::resultsFolder, Paths::trialLogFile));
+    if (log.open(QIODevice::ReadOnly))
+        return;
+    if (log.open(QIODevice::WriteOnly)) {
+        log.write(RecordHeaders::trialLog);
+        log.write("\n");
+    }
+}
+
+void Kestrova::loadPatientCombo()
+{
+    ui.cob_patientName->addItems(PatientList::standard().loadKeys());
+    ui.cob_patientName->setCurrentIndex(-1);
+    ui.cob_patientName->model()->sort(0, Qt::AscendingOrder);
+}
+
+void Kestrova::setSubTasksVisible(bool visible)
+{
+    for (QWidget *widget : {static_cast<QWidget *>(ui.pb_test5), static_cast<QWidget *>(ui.pb_test6),
+                            static_cast<QWidget *>(ui.pb_test7), static_cast<QWidget *>(ui.le_session5),
+                            static_cast<QWidget *>(ui.le_session6), static_cast<QWidget *>(ui.le_session7)})
+        widget->setVisible(visible);
+}
+
+QLineEdit *Kestrova::sessionBox(int task) const
+{
+    QLineEdit *const boxes[SharedContext::taskCount] = {ui.le_session1, ui.le_session2, ui.le_session3,
+                                                       ui.le_session4, ui.le_session5, ui.le_session6,
+                                                       ui.le_session7};
+    return boxes[task - 1];
+}
+
+void Kestrova::to_timerCal()
+{
+    timerCal->stop();
+    if (QFile(Paths::join(Paths::parametersFolder, Paths::screenParamsFile)).open(QIODevice::ReadOnly))
+        cal->goReadParam();
+    ui.actionAdd_patient->setEnabled(true);
+    ui.actionAssessor->setEnabled(true);
+    ui.actionPreferences->setEnabled(true);
+    ui.cob_patientName->setEnabled(true);
+}
+
+void Kestrova::toCob_patientName(int index)
+{
+    qDebug("patient index %d", index);
+    for (QWidget *widget : {static_cast<QWidget *>(ui.cb_withInstruction),
+                            static_cast<QWidget *>(ui.cb_withTraining),
+                            static_cast<QWidget *>(ui.cb_fixedDuration),
+                            static_cast<QWidget *>(ui.cb_parameters),
+                            static_cast<QWidget *>(ui.cb_subTask)})
+        widget->setEnabled(true);
+    for (int task = 1; task <= SharedContext::taskCount; ++task) {
+        findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task))->setEnabled(true);
+        sessionBox(task)->setEnabled(true);
+    }
+    ui.actionPrevious_reports->setEnabled(true);
+
+    const QString key = ui.cob_patientName->currentText();
+    const auto record = PatientList::standard().find(key);
+    cal->setPatientName(key);
+    if (!record)
+        return;
+    const QStringList &fields = *record;
+    cal->setGender(fields.at(0));
+    cal->setLastName(fields.at(1));
+    cal->setFirstName(fields.at(2));
+    cal->setDob(QDate::fromString(fields.at(3), QStringLiteral("dd.MM.yyyy")));
+    for (int task = 1; task <= SharedContext::taskCount; ++task) {
+        const int field = PatientList::sessionField(task);
+        sessionBox(task)->setText(field < fields.size() ? fields.at(field) : QString());
+        cal->setSessionNb(task, PatientList::intField(fields, field));
+    }
+}
+
+void Kestrova::raiseSessionCounter(int task)
+{
+    cal->setSessionNb(task, cal->isSessionNb(task) + 1);
+    sessionBox(task)->setText(QString::number(cal->isSessionNb(task)));
+}
+
+// Each launch raises the task's counter; the task window itself starts the run.
+void Kestrova::toTest1() { raiseSessionCounter(1); }
+void Kestrova::toTest2() { raiseSessionCounter(2); }
+void Kestrova::toTest3() { raiseSessionCounter(3); }
+void Kestrova::toTest4() { raiseSessionCounter(4); }
+void Kestrova::toTest5() { raiseSessionCounter(5); }
+void Kestrova::toTest6() { raiseSessionCounter(6); }
+void Kestrova::toTest7() { raiseSessionCounter(7); }
+
+bool Kestrova::addNewPatient()
+{
+    cal->setNewPatient(false);
+    newGender = cal->isGender();
+    newLastName = cal->isLastName();
+    newFirstName = cal->isFirstName();
+    newDob = cal->isDob();
+    newPatientKey = PatientList::displayKey(newLastName, newFirstName, newDob);
+
+    QComboBox *combo = ui.cob_patientName;
+    combo->addItem(newPatientKey);
+    combo->setCurrentIndex(combo->count() - 1);
+    combo->model()->sort(0, Qt::AscendingOrder);
+
+    for (int task = 1; task <= SharedContext::taskCount; ++task) {
+        sessionBox(task)->setText(QStringLiteral("0"));
+        cal->setSessionNb(task, 0);
+    }
+    QString error;
+    if (!PatientList::standard().append(newGender, newLastName, newFirstName, newDob, &error)) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("Failed to open %1\n%2").arg(Paths::patientsListFile, error));
+        return false;
+    }
+    toCob_patientName(0);
+    return true;
+}
+
+void Kestrova::to_timer1()
+{
+    // A failed append ends this tick; the other checks run at the next one.
+    if (cal->isNewPatient() && !addNewPatient())
+        return;
+    if (cal->isEscapeSeq()) {
+        toCob_patientName(0);
+        for (int task = 1; task <= SharedContext::taskCount; ++task)
+            sessionBox(task)->setText(QString::number(cal->isSessionNb(task)));
+        cal->setEscapeSeq(false);
+    }
+    if (cal->isAssessor()) {
+        cal->setAssessor(false);
+        refreshAssessorLabels();
+    }
+}
+
+void Kestrova::closeApp()
+{
+    timer1->stop();
+    timerCal->stop();
+    close();
+}
+
+void Kestrova::toSubTask(int state)
+{
+    if (state == Qt::Unchecked)
+        setSubTasksVisible(false);
+    else if (state == Qt::Checked)
+        setSubTasksVisible(true);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDate>
+#include <QMainWindow>
+#include <QString>
+
+#include "ui_kestrova.h"
+
+class Calibration;
+class QLineEdit;
+class QTimer;
+
+// The main window: the assessor picks a patient and launches the tasks. Dialogs and task
+// windows never call back; they raise flags in the shared context, which a 200 ms poll reads.
+class Kestrova : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Kestrova(QWidget *parent = nullptr);
+
+public slots:
+    void toCob_patientName(int index);
+    void to_timer1();
+    void to_timerCal();
+    void toTest1();
+    void toTest2();
+    void toTest3();
+    void toTest4();
+    void toTest5();
+    void toTest6();
+    void toTest7();
+    void closeApp();
+    void toSubTask(int state);
+
+private:
+    // Raises task N's session counter in the context and shows it beside its button; the
+    // counter becomes permanent only when the task writes it into the patient list.
+    void raiseSessionCounter(int task);
+    QLineEdit *sessionBox(int task) const;
+    void refreshAssessorLabels();
+    void createTrialLog();
+    void loadPatientCombo();
+    // Adds the patient handed over by the new-patient dialog; false when the list could not
+    // be appended to.
+    bool addNewPatient();
+    void setSubTasksVisible(bool visible);
+
+    Ui::KestrovaClass ui;
+    Calibration *cal = nullptr;
+    QTimer *timer1 = nullptr;
+    QTimer *timerCal = nullptr;
+
+    // The patient being appended, as handed over by the new-patient dialog.
+    QString newGender;
+    QString newLastName;
+    QString newFirstName;
+    QString newPatientKey;
+    QDate newDob;
+};

@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <QTranslator>
+
+#include "app/kestrova.h"
+#include "app/language.h"
+#include "calibration/calibration.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Calibration context;
+    QTranslator translator;
+    loadLanguage(translator, context);
+    app.installTranslator(&translator);
+
+    Kestrova window;
+    window.show();
+    return app.exec();
+}

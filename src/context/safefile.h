@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes files so that a crash or a full disk leaves either the old or the new content,
+// never a half-written file.
+namespace SafeFile {
+
+// Replaces the file at path by data atomically (a complete temporary file in the same folder,
+// then renamed over the old one). On failure returns false and sets error to the system's text.
+bool replace(const QString &path, const QByteArray &data, QString *error = nullptr);
+
+// Appends data to the file at path (created when missing) and checks that every byte was
+// written. On failure returns false and sets error.
+bool append(const QString &path, const QByteArray &data, QString *error = nullptr);
+
+} // namespace SafeFile

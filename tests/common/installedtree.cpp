@@ -1,0 +1,67 @@
+#include "installedtree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "context/sharedcontext.h"
+
+InstalledTree::InstalledTree(bool createDataFolders)
+    : m_previousDir(QDir::currentPath())
+{
+    QDir root(m_dir.path());
+    root.mkpath(QStringLiteral("bin"));
+    if (createDataFolders) {
+        for (const char *folder : {"Parameters", "Results", "Archives", "Languages/En"})
+            root.mkpath(QString::fromLatin1(folder));
+    }
+    QDir::setCurrent(root.filePath(QStringLiteral("bin")));
+    SharedContext::reset();
+}
+
+InstalledTree::~InstalledTree()
+{
+    QDir::setCurrent(m_previousDir);
+    SharedContext::reset();
+}
+
+QString InstalledTree::root() const
+{
+    return m_dir.path();
+}
+
+QString InstalledTree::path(const QString &relative) const
+{
+    return QDir(m_dir.path()).filePath(relative);
+}
+
+QByteArray InstalledTree::read(const QString &relative) const
+{
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void InstalledTree::write(const QString &relative, const QByteArray &data) const
+{
+    QFileInfo info(path(relative));
+    QDir().mkpath(info.absolutePath());
+    QFile file(info.absoluteFilePath());
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    QCOMPARE(file.write(data), data.size());
+}
+
+bool InstalledTree::exists(const QString &relative) const
+{
+    return QFileInfo::exists(path(relative));
+}
+
+void InstalledTree::installTranslation(const QString &qmFile, const QString &languageFolder) const
+{
+    const QString target = path(QStringLiteral("Languages/%1/%2").arg(languageFolder, qmFile));
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QVERIFY2(QFile::copy(QStringLiteral("%1/%2").arg(QStringLiteral(KESTROVA_QM_DIR), qmFile), target),
+             qPrintable(qmFile));
+}

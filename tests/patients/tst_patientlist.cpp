@@ -1,0 +1,220 @@
+#include <csignal>
+
+#include <sys/resource.h>
+
+#include <QtTest>
+
+#include "patients/patientlist.h"
+#include "installedtree.h"
+
+namespace {
+const QString listPath = QStringLiteral("Parameters/patients_list.txt");
+
+QByteArray smith() { return "Mr.;Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n"; }
+QByteArray doe() { return "Mrs.;Doe;Jane;01.01.1960;1;2;3;4;5;6;7;8;9;10\r\n"; }
+} // namespace
+
+class TestPatientList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordBytes_data();
+    void recordBytes();
+    void appendCreatesAndAppends();
+    void appendAfterLineWithoutEnd();
+    void loadKeys_data();
+    void loadKeys();
+    void missingListCreatedEmpty();
+    void findFirstMatch();
+    void findMissingCountersReadZero();
+    void rewrite_data();
+    void rewrite();
+    void rewriteLeavesUnreadableListAlone();
+    void rewriteFailureKeepsOldList();
+};
+
+void TestPatientList::recordBytes_data()
+{
+    QTest::addColumn<QString>("gender");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("smith") << "Mr." << "Smith" << "John" << smith();
+    QTest::newRow("e acute as utf-8")
+        << "Mrs." << QStringLiteral("Ren\u00e9e") << "Anne"
+        << QByteArray("Mrs.;Ren\xc3\xa9" "e;Anne;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+    QTest::newRow("outside latin1 is ?")
+        << "Mr." << QStringLiteral("\u0141ukasz") << QStringLiteral("\u4e2d")
+        << QByteArray("Mr.;?ukasz;?;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+    const QString longName(300, QLatin1Char('x'));
+    QTest::newRow("long record is kept whole")
+        << "Mr." << longName << "John"
+        << ("Mr.;" + longName.toLatin1() + ";John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+}
+
+void TestPatientList::recordBytes()
+{
+    QFETCH(QString, gender);
+    QFETCH(QString, last);
+    QFETCH(QString, first);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(PatientList::formatRecord(gender, last, first, QDate(1950, 2, 3)), bytes);
+}
+
+void TestPatientList::appendCreatesAndAppends()
+{
+    InstalledTree tree;
+    const PatientList list = PatientList::standard();
+    QVERIFY(list.append("Mr.", "Smith", "John", QDate(1950, 2, 3)));
+    QCOMPARE(tree.read(listPath), smith());
+    QVERIFY(list.append("Mrs.", "Doe", "Jane", QDate(1960, 1, 1)));
+    QCOMPARE(tree.read(listPath), smith() + "Mrs.;Doe;Jane;01.01.1960;0;0;0;0;0;0;0;0;0;0\r\n");
+}
+
+void TestPatientList::appendAfterLineWithoutEnd()
+{
+    InstalledTree tree;
+    tree.write(listPath, doe().chopped(2));
+    QVERIFY(PatientList::standard().append("Mr.", "Smith", "John", QDate(1950, 2, 3)));
+    QCOMPARE(tree.read(listPath), doe() + smith());
+}
+
+void TestPatientList::loadKeys_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("two records") << smith() + doe()
+                                 << QStringList{"Smith John 03.02.1950", "Doe Jane 01.01.1960"};
+    QTest::newRow("last line without end") << smith() + doe().chopped(2)
+                                           << QStringList{"Smith John 03.02.1950", "Doe Jane 01.01.1960"};
+    QTest::newRow("lf only") << QByteArray("Mr.;A;B;01.01.2000;0;0;0;0;0;0;0;0;0;0\n")
+                             << QStringList{"A B 01.01.2000"};
+    QTest::newRow("blank line does not hide records") << smith() + "\r\n" + doe()
+                                                      << QStringList{"Smith John 03.02.1950", "Doe Jane 01.01.1960"};
+    QTest::newRow("short lines skipped") << QByteArray("garbage\r\nMr.;X\r\n") + doe()
+                                         << QStringList{"Doe Jane 01.01.1960"};
+    QTest::newRow("utf-8 name") << QByteArray("Mr.;Ren\xc3\xa9;A;01.01.2000;0;0;0;0;0;0;0;0;0;0\r\n")
+                                << QStringList{QStringLiteral("Ren\u00e9 A 01.01.2000")};
+    QTest::newRow("empty") << QByteArray() << QStringList();
+}
+
+void TestPatientList::loadKeys()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, keys);
+    InstalledTree tree;
+    tree.write(listPath, content);
+    QCOMPARE(PatientList::standard().loadKeys(), keys);
+}
+
+void TestPatientList::missingListCreatedEmpty()
+{
+    InstalledTree tree;
+    QVERIFY(!tree.exists(listPath));
+    QCOMPARE(PatientList::standard().loadKeys(), QStringList());
+    QVERIFY(tree.exists(listPath));
+    QCOMPARE(tree.read(listPath), QByteArray());
+}
+
+void TestPatientList::findFirstMatch()
+{
+    InstalledTree tree;
+    tree.write(listPath, doe() + "\r\n" + smith() + "Mr.;Smith;John;03.02.1950;9;9;9;9;9;9;9;9;9;9\r\n");
+    const auto record = PatientList::standard().find("Smith John 03.02.1950");
+    QVERIFY(record.has_value());
+    QCOMPARE(record->size(), PatientList::fieldCount);
+    QCOMPARE(record->at(4), QStringLiteral("0"));
+    QVERIFY(!PatientList::standard().find("Smith John 03.02.1951").has_value());
+}
+
+void TestPatientList::findMissingCountersReadZero()
+{
+    InstalledTree tree;
+    tree.write(listPath, "Mr.;Short;Rec;01.01.2000;4;x\r\n");
+    const auto record = PatientList::standard().find("Short Rec 01.01.2000");
+    QVERIFY(record.has_value());
+    QCOMPARE(PatientList::intField(*record, PatientList::sessionField(1)), 4);
+    QCOMPARE(PatientList::intField(*record, PatientList::sessionField(2)), 0);
+    QCOMPARE(PatientList::intField(*record, PatientList::sessionField(7)), 0);
+}
+
+void TestPatientList::rewrite_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("task 4 changes field 7 only")
+        << doe() + smith() << "Smith John 03.02.1950" << PatientList::sessionField(4)
+        << doe() + "Mr.;Smith;John;03.02.1950;0;0;0;5;0;0;0;0;0;0\r\n";
+    QTest::newRow("every matching record")
+        << smith() + doe() + smith() << "Smith John 03.02.1950" << 4
+        << "Mr.;Smith;John;03.02.1950;5;0;0;0;0;0;0;0;0;0\r\n" + doe()
+               + "Mr.;Smith;John;03.02.1950;5;0;0;0;0;0;0;0;0;0\r\n";
+    QTest::newRow("line ends normalised, last line completed")
+        << QByteArray("Mr.;A;B;01.01.2000;0;0;0;0;0;0;0;0;0;0\n") + doe().chopped(2)
+        << "Nobody 01.01.2000" << 4
+        << QByteArray("Mr.;A;B;01.01.2000;0;0;0;0;0;0;0;0;0;0\r\n") + doe();
+    QTest::newRow("records behind a blank line kept")
+        << smith() + "\r\n" + doe() << "Doe Jane 01.01.1960" << 13
+        << smith() + "Mrs.;Doe;Jane;01.01.1960;1;2;3;4;5;6;7;8;9;5\r\n";
+    QTest::newRow("short record copied unchanged")
+        << QByteArray("Mr.;Smith;John;03.02.1950;1\r\n") + doe() << "Smith John 03.02.1950" << 4
+        << QByteArray("Mr.;Smith;John;03.02.1950;1\r\n") + doe();
+    QTest::newRow("keyless line kept") << QByteArray("garbage\r\n") + smith() << "Smith John 03.02.1950"
+                                       << 5 << QByteArray("garbage\r\nMr.;Smith;John;03.02.1950;0;5;0;0;0;0;0;0;0;0\r\n");
+}
+
+void TestPatientList::rewrite()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, key);
+    QFETCH(int, field);
+    QFETCH(QByteArray, after);
+    InstalledTree tree;
+    tree.write(listPath, before);
+    QString error;
+    QVERIFY2(PatientList::standard().rewriteField(key, field, QStringLiteral("5"), &error), qPrintable(error));
+    QCOMPARE(tree.read(listPath), after);
+    QVERIFY(!tree.exists("bin/_patients_list.txt"));
+    QCOMPARE(QDir(tree.path("Parameters")).entryList(QDir::Files), QStringList{"patients_list.txt"});
+}
+
+void TestPatientList::rewriteLeavesUnreadableListAlone()
+{
+    InstalledTree tree;
+    QString error;
+    QVERIFY(!PatientList::standard().rewriteField("Smith John 03.02.1950", 4, "1", &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!tree.exists(listPath));
+}
+
+void TestPatientList::rewriteFailureKeepsOldList()
+{
+    // A disk that fills up while the new list is written: the file size limit makes the write
+    // fail half-way, as a full disk would, also for root.
+    InstalledTree tree;
+    QByteArray before;
+    for (int i = 0; i < 40; ++i)
+        before += smith() + doe();
+    tree.write(listPath, before);
+
+    struct rlimit old;
+    getrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString error;
+    const bool written = PatientList::standard().rewriteField("Smith John 03.02.1950", 4, "1", &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(tree.read(listPath), before);
+    QCOMPARE(QDir(tree.path("Parameters")).entryList(QDir::Files), QStringList{"patients_list.txt"});
+}
+
+QTEST_MAIN(TestPatientList)
+#include "tst_patientlist.moc"
