@@ -2,9 +2,9 @@
 """Fills the interface translations from the glossary.
 
 After `cmake --build build --target kestrova_resources_lupdate` has collected the source texts
-into resources/translations/kestrova_<lang>.ts, this writes each text's translation from
-resources/translations/glossary.json ({"source text": {"fr": ..., "de": ..., ...}}) and marks
-it finished. English keeps the source texts. Texts missing from the glossary are listed and
+into resources/translations/kestrova_<lang>.ts, this writes each text's translation from the
+glossaries resources/translations/glossary/*.json (one per window or area, each
+{"source text": {"fr": ..., "de": ..., "it": ..., "es": ..., "nl": ...}}) and marks it finished. English keeps the source texts. Texts missing from the glossary are listed and
 left unfinished, so the interface shows them in English until someone translates them.
 
     python3 tools/translations/fill_translations.py
@@ -20,7 +20,9 @@ LANGS = ["en", "fr", "de", "it", "es", "nl"]
 
 
 def main() -> int:
-    glossary = json.loads((FOLDER / "glossary.json").read_text(encoding="utf-8"))
+    glossary = {}
+    for part in sorted((FOLDER / "glossary").glob("*.json")):
+        glossary.update(json.loads(part.read_text(encoding="utf-8")))
     missing = set()
     for lang in LANGS:
         path = FOLDER / f"kestrova_{lang}.ts"
