@@ -23,4 +23,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing ${missing[*]}"
 apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
