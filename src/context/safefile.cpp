@@ -33,10 +33,20 @@ bool replace(const QString &path, const QByteArray &data, QString *error)
 bool append(const QString &path, const QByteArray &data, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    const bool existed = file.exists();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return fail(error, file.errorString());
-    if (file.write(data) != data.size() || !file.flush())
-        return fail(error, file.errorString());
+    const qint64 previousSize = file.size();
+    if (file.write(data) != data.size() || !file.flush()) {
+        const QString text = file.errorString();
+        // Take a partial write back: half a line would merge with the next one, and a new
+        // file cut inside its header would never get a complete one.
+        if (existed)
+            file.resize(previousSize);
+        else
+            file.remove();
+        return fail(error, text);
+    }
     file.close();
     if (file.error() != QFileDevice::NoError)
         return fail(error, file.errorString());

@@ -12,7 +12,8 @@ namespace SafeFile {
 bool replace(const QString &path, const QByteArray &data, QString *error = nullptr);
 
 // Appends data to the file at path (created when missing) and checks that every byte was
-// written. On failure returns false and sets error.
+// written. On failure returns false, sets error and leaves the file as it was (a file it
+// created is removed).
 bool append(const QString &path, const QByteArray &data, QString *error = nullptr);
 
 } // namespace SafeFile

@@ -1,0 +1,468 @@
+#include <csignal>
+#include <sys/resource.h>
+
+#include <QtTest>
+#include <QWidget>
+
+#include "context/sharedcontext.h"
+#include "installedtree.h"
+#include "messageboxcatcher.h"
+#include "support/recordrow.h"
+#include "support/runrecords.h"
+#include "support/taskrecords.h"
+
+namespace {
+const QByteArray trialHeader =
+    "code;gender;l_name;f_name;dob;task;session;date;time;subtask;rank_task;rank_sub;t1_time;"
+    "t1c_figure;t1c_answer;t1p_position;t1p_answer;t1_tanswer;t1_answer;t1_implement;t2_rt;"
+    "t2_position;t3_rt;t3_position;t3_dir_mov;t4_dist_first;t4_dist_last;t4_pos_first;"
+    "t4_pos_last;error\n";
+const QByteArray resultsT2Header =
+    "code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;t2a;t2a_error;"
+    "t2a_slope;t2a_r2;t2b;t2b_error;t2b_slope;t2b_r2;t2c;t2c_error;t2c_slope;t2c_r2\n";
+
+const QString patientKey = QStringLiteral("Dupré Jean 03.02.1950");
+const QString archiveFolder = QStringLiteral("Archives/Dupré Jean 03.02.1950");
+const QString archiveCopy = archiveFolder + QStringLiteral("/results_T2_Dupré Jean 03.02.1950.csv");
+const QString listFile = QStringLiteral("Parameters/patients_list.txt");
+
+// The current patient as the main window loads it: Dupré Jean, four attention sessions
+// stored, the fifth running.
+void selectPatient(const InstalledTree &tree)
+{
+    tree.write(listFile, QStringLiteral("Mrs.;Martin;Anne;01.01.1940;1;1;1;1;1;1;1;0;0;0\r\n"
+                                        "Mr.;Dupré;Jean;03.02.1950;0;4;0;0;0;0;0;0;0;0\r\n")
+                             .toUtf8());
+    SharedContext &context = SharedContext::instance();
+    context.patientName = patientKey;
+    context.gender = QStringLiteral("Mr.");
+    context.lastName = QStringLiteral("Dupré");
+    context.firstName = QStringLiteral("Jean");
+    context.dob = QDate(1950, 2, 3);
+    context.sessionNb[1] = 5;
+}
+
+// An attention trial row: subtask, rank, rank in condition, reaction time, place, error.
+QByteArray attentionRow(int rank, int rt, bool error)
+{
+    return RecordRow::leading(2, 5, QDateTime(QDate(2024, 3, 4), QTime(9, 5, 7, 45)))
+        .integer(1).integer(rank).integer(rank).empty(8).integer(rt).latin1("NE").empty(7)
+        .integer(error ? 1 : 0)
+        .line();
+}
+
+QByteArray resultRow(int trials)
+{
+    return RecordRow::leading(2, 5, QDateTime(QDate(2024, 3, 4), QTime(9, 20, 0, 1)))
+        .duration(QTime(0, 14, 53)).integer(trials)
+        .real(512.25).real(4.0, 1).real(-43.5).real(0.93)
+        .real(20.5).real(0.0, 1).real(-10.0).real(0.5)
+        .real(41.0).real(1.04, 1).real(-12.0).real(0.25)
+        .line();
+}
+
+// A directory where a file is expected: no open or write succeeds, even as root.
+void block(const InstalledTree &tree, const QString &relative)
+{
+    QVERIFY(QDir(tree.root()).mkpath(relative));
+}
+
+QStringList failureNames(const QList<RecordFailure> &failures)
+{
+    QStringList names;
+    for (const RecordFailure &failure : failures)
+        names << (failure.error.isEmpty() ? QStringLiteral("%1 without a reason").arg(failure.name)
+                                          : failure.name);
+    return names;
+}
+
+// Lowers the largest file size the process may write, for as long as it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = m_old;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    struct rlimit m_old;
+};
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trialRow_data();
+    void trialRow();
+    void longRowsAreWrittenWhole();
+    void reals_data();
+    void reals();
+    void interruption_data();
+    void interruption();
+    void nothingIsWrittenOutsideTheTestPhase();
+    void firstRunCreatesHeadersSecondAppends();
+    void runOfErrorsLeavesValidRowsUnchanged();
+    void resultHeaders_data();
+    void resultHeaders();
+    void failedFileIsReportedAndOthersWritten_data();
+    void failedFileIsReportedAndOthersWritten();
+    void fullDiskLeavesFilesWhole();
+    void trialLogThatCannotOpen();
+    void failuresAreShownToTheAssessor();
+};
+
+void TestRecords::trialRow_data()
+{
+    QTest::addColumn<QString>("lastName");
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<QByteArray>("names");
+    QTest::newRow("Latin-1 name") << QStringLiteral("Dupré") << QStringLiteral("Jean")
+                                  << QByteArray("Dupr\xe9;Jean");
+    QTest::newRow("outside Latin-1") << QStringLiteral("Dvořák") << QStringLiteral("Jiří")
+                                     << QByteArray("Dvo?\xe1k;Ji?\xed");
+    QTest::newRow("outside the basic plane") << QStringLiteral("Smith\U0001F600")
+                                             << QStringLiteral("Ann") << QByteArray("Smith?;Ann");
+}
+
+void TestRecords::trialRow()
+{
+    QFETCH(QString, lastName);
+    QFETCH(QString, firstName);
+    QFETCH(QByteArray, names);
+    InstalledTree tree;
+    SharedContext &context = SharedContext::instance();
+    context.gender = QStringLiteral("Mr.");
+    context.lastName = lastName;
+    context.firstName = firstName;
+    context.dob = QDate(1950, 2, 3);
+
+    const RecordRow row = RecordRow::leading(2, 5, QDateTime(QDate(2024, 3, 4), QTime(9, 5, 7, 45)))
+                              .integer(1).integer(12).integer(3).empty(8).integer(-120)
+                              .latin1("NE").empty(7).integer(1);
+    QCOMPARE(row.fieldCount(), 30);
+    QCOMPARE(row.line(), ";Mr.;" + names + ";03/02/1950;2;5;04/03/2024;09:05:07.045;1;12;3;;;;;;;;;"
+                             "-120;NE;;;;;;;;1\n");
+}
+
+// The identity is not limited: a row far beyond the 256 bytes of a fixed line buffer is
+// written to the log whole.
+void TestRecords::longRowsAreWrittenWhole()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    const QString longName = QString(300, QLatin1Char('A')) + QStringLiteral("é");
+    SharedContext::instance().lastName = longName;
+    RunRecords records;
+    QVERIFY(records.openTrialLog());
+    const QByteArray row = attentionRow(1, 400, false);
+    QVERIFY(row.size() > 256);
+    records.writeTrialRow(row, false);
+    records.closeTrialLog();
+    QCOMPARE(tree.read("Results/output.csv"), trialHeader + row);
+    QVERIFY(row.contains(QByteArray(300, 'A') + "\xe9;Jean;"));
+}
+
+// Reals as printf writes them, with "." whatever the user's numbers look like.
+void TestRecords::reals_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("six decimals") << 512.25 << 6 << QByteArray("512.250000");
+    QTest::newRow("rounded") << 2.0 / 3.0 << 6 << QByteArray("0.666667");
+    QTest::newRow("negative") << -43.5111166 << 6 << QByteArray("-43.511117");
+    QTest::newRow("percent") << 4.0 << 1 << QByteArray("4.0");
+    QTest::newRow("half to even") << 0.25 << 1 << QByteArray("0.2");
+    QTest::newRow("large") << 1e20 << 6 << QByteArray("100000000000000000000.000000");
+    QTest::newRow("negative zero") << -0.0 << 6 << QByteArray("-0.000000");
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 6 << QByteArray("inf");
+    QTest::newRow("not a number") << std::nan("") << 6 << QByteArray("nan");
+    QTest::newRow("negative not a number") << -std::nan("") << 6 << QByteArray("-nan");
+}
+
+void TestRecords::reals()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(RecordRow::formatReal(value, decimals), expected);
+    // A user whose numbers use a decimal comma still gets a point.
+    if (!setlocale(LC_NUMERIC, "de_DE.UTF-8") && !setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        return;
+    const QByteArray underUserLocale = RecordRow::formatReal(value, decimals);
+    setlocale(LC_NUMERIC, "C");
+    QCOMPARE(underUserLocale, expected);
+}
+
+void TestRecords::interruption_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::newRow("Escape") << QStringLiteral("interrupted");
+    QTest::newRow("P") << QStringLiteral("paused");
+}
+
+void TestRecords::interruption()
+{
+    QFETCH(QString, word);
+    InstalledTree tree;
+    selectPatient(tree);
+    tree.write("Results/output.csv", trialHeader);
+    RunRecords records;
+    QVERIFY(records.openTrialLog());
+    records.writeInterruption(word);
+    records.closeTrialLog();
+    QCOMPARE(tree.read("Results/output.csv"),
+             trialHeader + ";Mr.;Dupr\xe9;Jean;03/02/1950;" + word.toLatin1() + "\n");
+}
+
+void TestRecords::nothingIsWrittenOutsideTheTestPhase()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    tree.write("Results/output.csv", trialHeader);
+    RunRecords records;
+    records.writeTrialRow(attentionRow(1, 400, false), false);
+    records.writeInterruption(QStringLiteral("interrupted"));
+    QVERIFY(records.openTrialLog());
+    records.closeTrialLog();
+    records.writeInterruption(QStringLiteral("paused"));
+    QCOMPARE(tree.read("Results/output.csv"), trialHeader);
+    QVERIFY(records.validRows().isEmpty());
+}
+
+void TestRecords::firstRunCreatesHeadersSecondAppends()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    RunRecords records;
+
+    // First run on a fresh installation (no trial log either).
+    QVERIFY(records.openTrialLog());
+    records.startRun();
+    const QByteArray a = attentionRow(1, 401, false);
+    const QByteArray b = attentionRow(2, 2001, true);
+    const QByteArray c = attentionRow(2, 388, false);
+    records.writeTrialRow(a, false);
+    records.writeTrialRow(b, true);
+    records.writeTrialRow(c, false);
+    records.finishRun(2, 2, resultRow(3));
+    records.closeTrialLog();
+    QVERIFY(!records.hasFailures());
+
+    QCOMPARE(tree.read("Results/output.csv"), trialHeader + a + b + c);
+    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + a + c);
+    QCOMPARE(tree.read("Results/results_T2.csv"), resultsT2Header + resultRow(3));
+    QCOMPARE(tree.read(archiveCopy), resultsT2Header + resultRow(3));
+    QCOMPARE(tree.read(listFile), QStringLiteral("Mrs.;Martin;Anne;01.01.1940;1;1;1;1;1;1;1;0;0;0\r\n"
+                                                 "Mr.;Dupré;Jean;03.02.1950;0;5;0;0;0;0;0;0;0;0\r\n")
+                                      .toUtf8());
+
+    // Second run: rows appended, no second header; the valid rows start afresh.
+    SharedContext::instance().sessionNb[1] = 6;
+    QVERIFY(records.openTrialLog());
+    records.startRun();
+    const QByteArray d = attentionRow(1, 350, false);
+    records.writeTrialRow(d, false);
+    records.finishRun(2, 2, resultRow(1));
+    records.closeTrialLog();
+    QVERIFY(!records.hasFailures());
+
+    QCOMPARE(tree.read("Results/output.csv"), trialHeader + a + b + c + d);
+    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + a + c + d);
+    QCOMPARE(tree.read("Results/results_T2.csv"), resultsT2Header + resultRow(3) + resultRow(1));
+    QCOMPARE(tree.read(archiveCopy), resultsT2Header + resultRow(3) + resultRow(1));
+    QVERIFY(tree.read(listFile).contains("Mr.;Dupré;Jean;03.02.1950;0;6;0;"));
+}
+
+void TestRecords::runOfErrorsLeavesValidRowsUnchanged()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    RunRecords records;
+    QVERIFY(records.openTrialLog());
+    records.startRun();
+    records.writeTrialRow(attentionRow(1, 2500, true), true);
+    records.finishRun(2, 2, resultRow(1));
+    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader);
+
+    const QByteArray earlier = trialHeader + attentionRow(7, 300, false);
+    tree.write("Results/valid-output.csv", earlier);
+    records.startRun();
+    records.writeTrialRow(attentionRow(1, 2500, true), true);
+    records.finishRun(2, 2, resultRow(1));
+    QCOMPARE(tree.read("Results/valid-output.csv"), earlier);
+    QVERIFY(!records.hasFailures());
+}
+
+void TestRecords::resultHeaders_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("results_T1")
+        << 1
+        << QByteArray("code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;"
+                      "t1_central;t1a_errors;t1a_reversals;t1a_sup;t1a_limits_s;t1a_inf;"
+                      "t1a_limit_i;t1_peripheral;t1b_errors;t1b_reversals;t1b_sup;t1b_limits_s;"
+                      "t1b_inf;t1b_limit_i;t1_dual;t1c_errors;t1c_reversals;t1c_sup;t1c_limits_s;"
+                      "t1c_inf;t1c_limit_i\n");
+    QTest::newRow("results_T2") << 2 << resultsT2Header;
+    QTest::newRow("results_T3")
+        << 3
+        << QByteArray("code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;"
+                      "t3_rt;t3_error;t3_slope;t3_r2;oblique;cardinal;left;right;top;bottom\n");
+    QTest::newRow("results_T4")
+        << 4
+        << QByteArray("code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;"
+                      "average_f;average_l;t4_slope;t4_intercept;t4_r2;t4l_slope;t4l_r2;"
+                      "t4_error\n");
+}
+
+// Each table, and its archive copy under the display key, starts with its own header.
+void TestRecords::resultHeaders()
+{
+    QFETCH(int, table);
+    QFETCH(QByteArray, header);
+    InstalledTree tree;
+    selectPatient(tree);
+    RunRecords records;
+    records.createArchiveFolder();
+    records.fileResultRow(table, "row\n");
+    QVERIFY(!records.hasFailures());
+    QCOMPARE(tree.read(QStringLiteral("Results/results_T%1.csv").arg(table)), header + "row\n");
+    QCOMPARE(tree.read(archiveFolder + QStringLiteral("/results_T%1_Dupré Jean 03.02.1950.csv").arg(table)),
+             header + "row\n");
+    QCOMPARE(QDir(tree.path("Archives")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{patientKey});
+}
+
+// One file that cannot be written is reported with its name and the system's reason; the
+// others are still written.
+void TestRecords::failedFileIsReportedAndOthersWritten_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QStringList>("failures");
+    QTest::newRow("valid rows") << QStringLiteral("Results/valid-output.csv")
+                                << QStringList{"valid-output.csv"};
+    QTest::newRow("result table") << QStringLiteral("Results/results_T2.csv")
+                                  << QStringList{"results_T2.csv"};
+    QTest::newRow("archive copy") << archiveCopy
+                                  << QStringList{"results_T2_Dupré Jean 03.02.1950.csv"};
+    QTest::newRow("patient list") << listFile << QStringList{"patients_list.txt"};
+}
+
+void TestRecords::failedFileIsReportedAndOthersWritten()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, failures);
+    InstalledTree tree;
+    selectPatient(tree);
+    QFile::remove(tree.path(blocked));
+    block(tree, blocked);
+
+    RunRecords records;
+    QVERIFY(records.openTrialLog());
+    records.startRun();
+    records.writeTrialRow(attentionRow(1, 401, false), false);
+    records.finishRun(2, 2, resultRow(1));
+    QCOMPARE(failureNames(records.takeFailures()), failures);
+
+    const QString files[] = {QStringLiteral("Results/valid-output.csv"),
+                             QStringLiteral("Results/results_T2.csv"), archiveCopy};
+    for (const QString &file : files) {
+        if (file == blocked)
+            continue;
+        QVERIFY2(tree.read(file).endsWith(file.contains("valid") ? attentionRow(1, 401, false)
+                                                                 : resultRow(1)),
+                 qPrintable(file));
+    }
+}
+
+// A full disk (a file size limit) refuses a row: it is reported and the file keeps no part
+// of it; the valid row still reaches valid-output.csv.
+void TestRecords::fullDiskLeavesFilesWhole()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    const QByteArray tableBefore = resultsT2Header + QByteArray(20, 'x') + '\n';
+    tree.write("Results/results_T2.csv", tableBefore);
+    RunRecords records;
+    QVERIFY(records.openTrialLog());
+    records.startRun();
+    records.createArchiveFolder();
+    const QByteArray row = attentionRow(1, 401, false);
+    {
+        // Room for part of each write: the files end up between their size and the limit.
+        const FileSizeLimit limit(qint64(trialHeader.size() + row.size() / 2));
+        QVERIFY(tableBefore.size() < trialHeader.size());
+        records.writeTrialRow(row, false);
+        records.fileResultRow(2, QByteArray(600, 'y') + '\n');
+    }
+    QCOMPARE(tree.read("Results/output.csv"), trialHeader);
+    QCOMPARE(tree.read("Results/results_T2.csv"), tableBefore);
+    QCOMPARE(failureNames(records.takeFailures()),
+             (QStringList{"output.csv", "results_T2_Dupré Jean 03.02.1950.csv", "results_T2.csv"}));
+    QVERIFY(!tree.exists(archiveCopy));   // a new file cut inside its header is not kept
+
+    records.fileValidRows();
+    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + row);
+}
+
+void TestRecords::trialLogThatCannotOpen()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    block(tree, "Results/output.csv");
+    RunRecords records;
+    QString error;
+    QVERIFY(!records.openTrialLog(&error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!records.isTrialLogOpen());
+}
+
+void TestRecords::failuresAreShownToTheAssessor()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    QWidget window;
+    window.setStyleSheet(QStringLiteral("background-color:rgb(0, 0, 0)"));
+    window.show();
+    TaskRecords records(&window);
+    MessageBoxCatcher boxes;
+
+    block(tree, "Results/output.csv");
+    QVERIFY(!records.openTrialLog());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QVERIFY(boxes.texts.at(0).startsWith("Failed to open output.csv\n"));
+    QVERIFY(boxes.texts.at(0).size() > QString("Failed to open output.csv\n").size());
+    QCOMPARE(window.styleSheet(), QStringLiteral("background-color:rgb(0, 0, 0)"));
+
+    QDir(tree.path("Results/output.csv")).removeRecursively();
+    block(tree, "Results/valid-output.csv");
+    boxes.clear();
+    QVERIFY(records.openTrialLog());
+    records.startRun();
+    records.writeTrialRow(attentionRow(1, 401, false), false);
+    QVERIFY(!records.finishRun(2, 2, resultRow(1)));
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QVERIFY(boxes.texts.at(0).startsWith("Failed to write valid-output.csv\n"));
+    QCOMPARE(tree.read("Results/results_T2.csv"), resultsT2Header + resultRow(1));
+
+    QDir(tree.path("Results/valid-output.csv")).removeRecursively();
+    boxes.clear();
+    records.startRun();
+    QVERIFY(records.finishRun(2, 2, resultRow(1)));
+    records.closeTrialLog();
+    QCOMPARE(boxes.count(), 0);
+}
+
+QTEST_MAIN(TestRecords)
+#include "tst_records.moc"
