@@ -3,7 +3,8 @@
 
 For each language (En, Fr, De, It, Es, Nl):
   Kestrova_Task1_<sfx>.html … Kestrova_Task4_<sfx>.html   report templates: the layout of
-      reports/TaskN.html with the texts of reports/<lang>.json ({{key}} markers)
+      reports/TaskN.html (with the shared head and foot parts) and the texts of
+      reports/<lang>.json ({{key}} markers)
   Kestrova_About_<sfx>.html, Kestrova_Video-instructions_<sfx>.html,
   Kestrova_Publications_<sfx>.html                        pages/<Lang>/<name>.html
   Kestrova_Instruction-book_<sfx>.pdf                     pages/<Lang>/Instruction-book.html,
@@ -48,12 +49,23 @@ def read(path):
     return path.read_text(encoding="utf-8")
 
 
-def expand(source, origin, code, texts=None, used=None):
-    """Replaces the markers of one source; texts maps report text keys to plain text."""
+def expand(source, origin, code, texts=None, used=None, task=None):
+    """Replaces the markers of one source; texts maps report text keys to plain text.
+
+    "{{part:NAME}}" takes in reports/NAME.part.html (the parts every report shares), and in
+    the report of task N a key "task.X" stands for "tN.X".
+    """
     def replace(match):
         key = match.group(1)
         if key == "lang":
             return code
+        if key.startswith("part:"):
+            part = HERE / "reports" / (key[len("part:"):] + ".part.html")
+            if not part.exists():
+                raise SourceError(f"{origin}: no part {part.name}")
+            return expand(read(part), part.name, code, texts, used, task)
+        if key.startswith("task.") and task is not None:
+            key = f"t{task}." + key[len("task."):]
         if key.startswith("style:"):
             css = HERE / "style" / (key[len("style:"):] + ".css")
             if not css.exists():
@@ -77,9 +89,9 @@ def planned_files(languages, reports_only):
         texts_path = HERE / "reports" / f"{code}.json"
         texts = json.loads(read(texts_path))
         used = set()
-        for task in TASKS:
+        for number, task in enumerate(TASKS, start=1):
             layout = HERE / "reports" / f"{task}.html"
-            content = expand(read(layout), layout.name, code, texts, used)
+            content = expand(read(layout), layout.name, code, texts, used, number)
             files.append((LANGUAGES_DIR / folder / f"Kestrova_{task}{suffix}.html", content))
         unused = sorted(set(texts) - used)
         if unused:
