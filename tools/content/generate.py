@@ -22,6 +22,7 @@ code, so each shipped file is self-contained (no link to anything outside it).
 import argparse
 import html
 import json
+import os
 import pathlib
 import re
 import subprocess
@@ -49,21 +50,21 @@ def read(path):
     return path.read_text(encoding="utf-8")
 
 
-def expand(source, origin, code, texts=None, used=None, task=None):
+def expand(source, origin, code, texts=None, used=None, task=None, parts="reports"):
     """Replaces the markers of one source; texts maps report text keys to plain text.
 
-    "{{part:NAME}}" takes in reports/NAME.part.html (the parts every report shares), and in
-    the report of task N a key "task.X" stands for "tN.X".
+    "{{part:NAME}}" takes in <parts>/NAME.part.html (what the reports, or the pages of all
+    languages, share), and in the report of task N a key "task.X" stands for "tN.X".
     """
     def replace(match):
         key = match.group(1)
         if key == "lang":
             return code
         if key.startswith("part:"):
-            part = HERE / "reports" / (key[len("part:"):] + ".part.html")
+            part = HERE / parts / (key[len("part:"):] + ".part.html")
             if not part.exists():
                 raise SourceError(f"{origin}: no part {part.name}")
-            return expand(read(part), part.name, code, texts, used, task)
+            return expand(read(part), part.name, code, texts, used, task, parts).rstrip("\n")
         if key.startswith("task.") and task is not None:
             key = f"t{task}." + key[len("task."):]
         if key.startswith("style:"):
@@ -101,9 +102,10 @@ def planned_files(languages, reports_only):
         for page in PAGES:
             source = HERE / "pages" / folder / f"{page}.html"
             files.append((LANGUAGES_DIR / folder / f"Kestrova_{page}{suffix}.html",
-                          expand(read(source), f"{folder}/{source.name}", code)))
+                          expand(read(source), f"{folder}/{source.name}", code, parts="pages")))
         source = HERE / "pages" / folder / f"{BOOK}.html"
-        books.append((folder, suffix, expand(read(source), f"{folder}/{source.name}", code)))
+        books.append((folder, suffix,
+                      expand(read(source), f"{folder}/{source.name}", code, parts="pages")))
     return files, books
 
 
@@ -154,7 +156,13 @@ def main():
         source.parent.mkdir(parents=True, exist_ok=True)
         source.write_text(content, encoding="utf-8")
         jobs += [str(source), str(LANGUAGES_DIR / folder / f"Kestrova_{BOOK}{suffix}.pdf")]
-    return subprocess.run([args.printer] + jobs).returncode
+    # Printing needs no screen; the web engine's sandbox cannot run as root.
+    env = dict(os.environ)
+    env.setdefault("QT_QPA_PLATFORM", "offscreen")
+    env.setdefault("QTWEBENGINE_DISABLE_SANDBOX", "1")
+    env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu")
+    # The book keeps margins of 18 mm on every page.
+    return subprocess.run([args.printer, "--margins", "18"] + jobs, env=env).returncode
 
 
 if __name__ == "__main__":
