@@ -7,9 +7,12 @@
 #include <QTimer>
 
 #include "calibration/calibration.h"
+#include "calibration/preferences.h"
 #include "context/paths.h"
 #include "context/sharedcontext.h"
+#include "patients/assessor.h"
 #include "patients/assessorfile.h"
+#include "patients/newpatient.h"
 #include "patients/patientlist.h"
 #include "support/recordheaders.h"
 
@@ -20,8 +23,11 @@ Kestrova::Kestrova(QWidget *parent)
     ui.lbl_versionNb->setText(QStringLiteral("1.1"));
 
     cal = new Calibration(this);
+    newPatient = new NewPatient(this);
+    assessor = new Assessor(this);
     timer1 = new QTimer(this);
     timerCal = new QTimer(this);
+    preferences = new Preferences(this);
 
     connect(ui.cob_patientName, &QComboBox::activated, this, &Kestrova::toCob_patientName);
     connect(timer1, &QTimer::timeout, this, &Kestrova::to_timer1);
@@ -34,6 +40,9 @@ Kestrova::Kestrova(QWidget *parent)
     connect(ui.pb_test6, &QPushButton::clicked, this, &Kestrova::toTest6);
     connect(ui.pb_test7, &QPushButton::clicked, this, &Kestrova::toTest7);
     connect(ui.actionQuitter, &QAction::triggered, this, &Kestrova::closeApp);
+    connect(ui.actionPreferences, &QAction::triggered, this, &Kestrova::toPreferences);
+    connect(ui.actionAdd_patient, &QAction::triggered, this, &Kestrova::toAdd_patient);
+    connect(ui.actionAssessor, &QAction::triggered, this, &Kestrova::toAssessor);
     connect(ui.cb_subTask, &QCheckBox::stateChanged, this, &Kestrova::toSubTask);
 
     for (const QString &folder : {Paths::archivesFolder, Paths::parametersFolder, Paths::resultsFolder}) {
@@ -196,6 +205,11 @@ void Kestrova::to_timer1()
         cal->setAssessor(false);
         refreshAssessorLabels();
     }
+    // A calibration entry was refused: start again from the horizontal ruler.
+    if (cal->isPitchError()) {
+        cal->setPitchError(false);
+        cal->goCalibration();
+    }
 }
 
 void Kestrova::closeApp()
@@ -203,6 +217,21 @@ void Kestrova::closeApp()
     timer1->stop();
     timerCal->stop();
     close();
+}
+
+void Kestrova::toPreferences()
+{
+    preferences->goPreferences();
+}
+
+void Kestrova::toAdd_patient()
+{
+    newPatient->goNewPatient();
+}
+
+void Kestrova::toAssessor()
+{
+    assessor->goAssessor();
 }
 
 void Kestrova::toSubTask(int state)

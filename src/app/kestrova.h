@@ -6,7 +6,10 @@
 
 #include "ui_kestrova.h"
 
+class Assessor;
 class Calibration;
+class NewPatient;
+class Preferences;
 class QLineEdit;
 class QTimer;
 
@@ -31,6 +34,9 @@ public slots:
     void toTest6();
     void toTest7();
     void closeApp();
+    void toPreferences();
+    void toAdd_patient();
+    void toAssessor();
     void toSubTask(int state);
 
 private:
@@ -48,8 +54,11 @@ private:
 
     Ui::KestrovaClass ui;
     Calibration *cal = nullptr;
+    NewPatient *newPatient = nullptr;
+    Assessor *assessor = nullptr;
     QTimer *timer1 = nullptr;
     QTimer *timerCal = nullptr;
+    Preferences *preferences = nullptr;
 
     // The patient being appended, as handed over by the new-patient dialog.
     QString newGender;

@@ -1,6 +1,10 @@
 #include "calibration/calibration.h"
 
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "context/paths.h"
 #include "context/sharedcontext.h"
@@ -20,12 +24,129 @@ QString screenParamsPath()
 Calibration::Calibration(QWidget *parent)
     : QDialog(parent)
 {
+    ui.setupUi(this);
+}
+
+void Calibration::goCalibration()
+{
+    showFullScreen();
+    // The full-screen dialog covers its screen; the window system may report the new size
+    // only later, so the centre comes from the screen itself.
+    const QSize size = screen()->geometry().size();
+    centreX = size.width() / 2;
+    centreY = size.height() / 2;
+
+    connect(ui.le_horzPitch, &QLineEdit::editingFinished, this, &Calibration::toLe_horzPitch,
+            Qt::UniqueConnection);
+    connect(ui.le_vertPitch, &QLineEdit::editingFinished, this, &Calibration::toLe_vertPitch,
+            Qt::UniqueConnection);
+
+    const QPoint labelPos(centreX - 500, centreY - 300);
+    const QPoint entryPos(centreX - 220, centreY - 300);
+    const QPoint centre(centreX, centreY);
+    ui.lbl_horzPitch->move(labelPos);
+    ui.le_horzPitch->move(entryPos);
+    ui.le_horzPitch->clear();
+    ui.lbl_horzPitch->show();
+    ui.le_horzPitch->show();
+    ui.fr_horzCalibration->show();
+
+    ui.lbl_vertPitch->move(labelPos);
+    ui.le_vertPitch->move(entryPos);
+    ui.le_vertPitch->clear();
+    ui.lbl_vertPitch->hide();
+    ui.le_vertPitch->hide();
+    ui.fr_vertCalibration->move(centre - QPoint(ui.fr_vertCalibration->width() / 2,
+                                                ui.fr_vertCalibration->height() / 2));
+    ui.fr_vertCalibration->hide();
+
+    ui.fr_horzCalibration->move(centre - QPoint(ui.fr_horzCalibration->width() / 2,
+                                                ui.fr_horzCalibration->height() / 2));
+    step = Step::Horizontal;
+    ui.le_horzPitch->setFocus();
+}
+
+void Calibration::toLe_horzPitch()
+{
+    if (step != Step::Horizontal)
+        return;
+    // The frequency and reserved strings of the stored file go back into it unchanged. Before
+    // the very first calibration there is no file yet, which is no error.
+    if (QFileInfo::exists(screenParamsPath()))
+        goReadParam();
+    pending = ctx().screen;
+    pending.horzPitch = ui.le_horzPitch->text().toInt();
+    if (pending.horzPitch < 100) {
+        rejectEntry(ui.le_horzPitch);
+        return;
+    }
+    step = Step::Vertical;
+    ui.lbl_horzPitch->hide();
+    ui.le_horzPitch->hide();
+    ui.fr_horzCalibration->hide();
+    ui.lbl_vertPitch->show();
+    ui.le_vertPitch->show();
+    ui.le_vertPitch->setFocus();
+    ui.fr_vertCalibration->show();
+}
+
+void Calibration::toLe_vertPitch()
+{
+    if (step != Step::Vertical)
+        return;
+    pending.vertPitch = ui.le_vertPitch->text().toInt();
+    if (pending.vertPitch < 100) {
+        rejectEntry(ui.le_vertPitch);
+        return;
+    }
+    step = Step::Idle;
+    ui.le_vertPitch->clearFocus();
+    QString error;
+    if (!pending.write(screenParamsPath(), &error)) {
+        warnFailedToOpen(error);
+        step = Step::Vertical;
+        return;
+    }
+    ctx().screen = pending;
+    close();
+}
+
+void Calibration::rejectEntry(QLineEdit *entry)
+{
+    step = Step::Idle;
+    disconnect(entry, &QLineEdit::editingFinished, this, nullptr);
+    hide();
+    warn(tr("Please enter value in mm"));
+    setPitchError(true);
+}
+
+void Calibration::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        step = Step::Idle;
+        close();
+        return;
+    }
+    event->ignore();
+}
+
+void Calibration::closeEvent(QCloseEvent *event)
+{
+    step = Step::Idle;
+    QDialog::closeEvent(event);
+}
+
+void Calibration::warn(const QString &text)
+{
+    // The box is a child of the dialog and would inherit its black background.
+    setStyleSheet(QStringLiteral("background-color:rgb(230, 230, 230)"));
+    QMessageBox::warning(this, tr("Error"), text, QMessageBox::Ok);
+    setStyleSheet(QStringLiteral("background-color:rgb(0, 0, 0)"));
 }
 
 void Calibration::warnFailedToOpen(const QString &errorText)
 {
-    QMessageBox::warning(this, tr("Error"),
-                         tr("Failed to open %1\n%2").arg(Paths::screenParamsFile, errorText));
+    warn(tr("Failed to open %1\n%2").arg(Paths::screenParamsFile, errorText));
 }
 
 bool Calibration::goReadParam()

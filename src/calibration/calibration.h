@@ -4,8 +4,20 @@
 #include <QDialog>
 #include <QString>
 
+#include "context/screenparams.h"
+#include "ui_calibration.h"
+
+class QLineEdit;
+
 // The screen calibration dialog, and every window's access path to the shared context: each
 // window holds a Calibration of its own, and all of them read and write the same values.
+//
+// The calibration runs full screen on black: the assessor measures a 1000-pixel horizontal
+// ruler, types its length in mm, then does the same for a 500-pixel vertical ruler; both values
+// are stored with the frequency in "screen.pix". An entry below 100 mm is refused: the dialog
+// hides, warns and raises the pitch-error flag, on which the main window's poll starts the
+// calibration again. The context takes the new values only once the file holds them, so an
+// abandoned calibration leaves the tasks on the calibration that is stored.
 class Calibration : public QDialog
 {
     Q_OBJECT
@@ -14,6 +26,12 @@ public:
     explicit Calibration(QWidget *parent = nullptr);
 
 public slots:
+    // Shows the horizontal ruler full screen, with the vertical screen prepared hidden.
+    void goCalibration();
+    // editingFinished of the two entries.
+    void toLe_horzPitch();
+    void toLe_vertPitch();
+
     // Loads "screen.pix" into the context; on failure warns the assessor and leaves the
     // context unchanged. Returns whether it loaded.
     bool goReadParam();
@@ -67,6 +85,27 @@ public:
     int isSessionNb(int task);
     void setSessionNb(int task, int n);
 
+protected:
+    // Escape leaves the calibration at any point without writing anything.
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // A warning titled "Error", readable over the black calibration screen.
+    void warn(const QString &text);
     void warnFailedToOpen(const QString &errorText);
+    // An entry below 100 mm: hide, tell the assessor and let the main window start again.
+    void rejectEntry(QLineEdit *entry);
+
+    // Which entry the dialog is waiting for; signals of the other entry, or of an entry losing
+    // its focus while the dialog hides, are ignored.
+    enum class Step { Idle, Horizontal, Vertical };
+
+    Ui::CalibrationClass ui;
+    int centreX = 0;
+    int centreY = 0;
+    Step step = Step::Idle;
+    // The calibration being entered: the file's frequency and reserved strings as last loaded,
+    // with the newly measured values.
+    ScreenParams pending;
 };

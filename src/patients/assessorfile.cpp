@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include "context/paths.h"
+#include "context/safefile.h"
+#include "context/textcodec.h"
 
 namespace AssessorFile {
 
@@ -27,6 +29,19 @@ std::optional<QStringList> read(const QString &path)
     while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     return line.split(QLatin1Char(';'));
+}
+
+QByteArray formatRecord(const QStringList &fields)
+{
+    QStringList line;
+    for (int i = 0; i < fieldCount; ++i)
+        line << TextCodec::latin1Filtered(field(fields, i));
+    return (line.join(QLatin1Char(';')) + QLatin1Char('\n')).toUtf8();
+}
+
+bool write(const QString &path, const QStringList &fields, QString *error)
+{
+    return SafeFile::replace(path, formatRecord(fields), error);
 }
 
 QString displayName(const QStringList &fields)

@@ -5,6 +5,7 @@
 #include "calibration/calibration.h"
 #include "installedtree.h"
 #include "messageboxcatcher.h"
+#include "widgetlookup.h"
 
 namespace {
 const QByteArray trialLogHeader =
@@ -15,15 +16,6 @@ const QByteArray trialLogHeader =
 
 const QByteArray twoPatients = "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n"
                                "Mr.;Adams;Bob;01.01.1950;4;7;1;0;2;0;1;0;0;0\r\n";
-
-template <typename T>
-T *child(QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
 
 // Waits for the one-time start-up step that enables the patient combo.
 bool waitForStartUp(Kestrova &window)

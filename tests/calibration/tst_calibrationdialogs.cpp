@@ -1,0 +1,353 @@
+#include <QtTest>
+
+#include "app/kestrova.h"
+#include "calibration/calibration.h"
+#include "calibration/calibrationcheck.h"
+#include "calibration/preferences.h"
+#include "installedtree.h"
+#include "messageboxcatcher.h"
+#include "widgetlookup.h"
+
+namespace {
+const QString screenFile = QStringLiteral("Parameters/screen.pix");
+
+// screen.pix holding 200, 100, frequency 1 and the reserved strings "abc" and "" (not null).
+const QByteArray earlier = QByteArray::fromHex("000000c8" "00000064" "00000001"
+                                               "00000006" "006100620063" "00000000");
+
+bool startUp(Kestrova &window)
+{
+    window.show();
+    return QTest::qWaitFor([&] { return child<QAction>(window, "actionPreferences")->isEnabled(); }, 2000);
+}
+
+// Types an entry of the calibration screen and ends it with Return.
+void enter(Calibration *dialog, const char *entry, const QString &text)
+{
+    auto *edit = child<QLineEdit>(*dialog, entry);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+bool onHorizontalScreen(Calibration *dialog)
+{
+    return dialog && dialog->isVisible() && dialog->isFullScreen()
+        && child<QWidget>(*dialog, "fr_horzCalibration")->isVisible()
+        && child<QWidget>(*dialog, "le_horzPitch")->isVisible()
+        && child<QLineEdit>(*dialog, "le_horzPitch")->text().isEmpty()
+        && !child<QWidget>(*dialog, "fr_vertCalibration")->isVisible()
+        && !child<QWidget>(*dialog, "le_vertPitch")->isVisible();
+}
+
+bool onVerticalScreen(Calibration *dialog)
+{
+    return dialog && dialog->isVisible() && child<QWidget>(*dialog, "fr_vertCalibration")->isVisible()
+        && child<QWidget>(*dialog, "le_vertPitch")->isVisible()
+        && !child<QWidget>(*dialog, "fr_horzCalibration")->isVisible();
+}
+
+Preferences *openPreferences(Kestrova &window)
+{
+    child<QAction>(window, "actionPreferences")->trigger();
+    return window.findChild<Preferences *>();
+}
+} // namespace
+
+class TestCalibrationDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rulersAndHorizontalScreen();
+    void refusedEntryRestarts_data();
+    void refusedEntryRestarts();
+    void savedWithFileFrequencyAndStrings();
+    void firstCalibrationWithoutFile();
+    void escapeKeepsFileAndContext_data();
+    void escapeKeepsFileAndContext();
+    void writeFailureStaysOnVerticalScreen();
+    void preferencesShows_data();
+    void preferencesShows();
+    void preferencesFrequency_data();
+    void preferencesFrequency();
+    void preferencesRecalibrate();
+    void uncalibratedTaskStart_data();
+    void uncalibratedTaskStart();
+};
+
+void TestCalibrationDialogs::rulersAndHorizontalScreen()
+{
+    InstalledTree tree;
+    Calibration dialog;
+    dialog.goCalibration();
+    QVERIFY(onHorizontalScreen(&dialog));
+    const QPoint centre = dialog.screen()->geometry().center() + QPoint(1, 1);   // even sizes
+    const QSize screen = dialog.screen()->geometry().size();
+    QCOMPARE(centre, QPoint(screen.width() / 2, screen.height() / 2));
+
+    // The rulers: 1000 pixels between the horizontal ticks, 500 between the vertical ones.
+    QCOMPARE(child<QWidget>(dialog, "line_2")->width(), 1000);
+    QCOMPARE(child<QWidget>(dialog, "line_3")->x() - child<QWidget>(dialog, "line_1")->x(), 1000);
+    QCOMPARE(child<QWidget>(dialog, "line_4")->height(), 500);
+    QCOMPARE(child<QWidget>(dialog, "line_6")->y() - child<QWidget>(dialog, "line_5")->y(), 499);
+    QCOMPARE(child<QWidget>(dialog, "fr_horzCalibration")->geometry().topLeft(), centre - QPoint(500, 10));
+    QCOMPARE(child<QWidget>(dialog, "fr_vertCalibration")->geometry().topLeft(), centre - QPoint(10, 250));
+    QCOMPARE(child<QWidget>(dialog, "lbl_horzPitch")->pos(), centre - QPoint(500, 300));
+    QCOMPARE(child<QWidget>(dialog, "le_horzPitch")->pos(), centre - QPoint(220, 300));
+    QCOMPARE(child<QWidget>(dialog, "le_vertPitch")->pos(), centre - QPoint(220, 300));
+    QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_horzPitch"));
+
+    enter(&dialog, "le_horzPitch", "100");
+    QVERIFY(onVerticalScreen(&dialog));
+    QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_vertPitch"));
+    enter(&dialog, "le_vertPitch", "100");
+    QVERIFY(!dialog.isVisible());
+
+    // A second calibration in the same run starts again on the horizontal ruler.
+    dialog.goCalibration();
+    QVERIFY(onHorizontalScreen(&dialog));
+}
+
+void TestCalibrationDialogs::refusedEntryRestarts_data()
+{
+    QTest::addColumn<QString>("horizontal");
+    QTest::addColumn<QString>("vertical");
+    QTest::newRow("horizontal 99") << "99" << "";
+    QTest::newRow("horizontal not a number") << "25O" << "";
+    QTest::newRow("horizontal empty") << "" << "";
+    QTest::newRow("vertical 99") << "100" << "99";
+    QTest::newRow("vertical negative") << "250" << "-125";
+}
+
+void TestCalibrationDialogs::refusedEntryRestarts()
+{
+    QFETCH(QString, horizontal);
+    QFETCH(QString, vertical);
+    InstalledTree tree;
+    tree.write(screenFile, earlier);
+    Kestrova window;
+    QVERIFY(startUp(window));
+    QTest::mouseClick(child<QPushButton>(*openPreferences(window), "pb_reCalibrate"), Qt::LeftButton);
+    Calibration *first = visibleWindow<Calibration>();
+    QVERIFY(onHorizontalScreen(first));
+
+    MessageBoxCatcher boxes;
+    enter(first, "le_horzPitch", horizontal);
+    if (!vertical.isEmpty())
+        enter(first, "le_vertPitch", vertical);
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QCOMPARE(boxes.texts, QStringList{"Please enter value in mm"});
+    QVERIFY(!first->isVisible());
+    QCOMPARE(first->styleSheet(), QStringLiteral("background-color:rgb(0, 0, 0)"));
+
+    // Within a poll the main window starts the calibration again, from the horizontal ruler.
+    QTRY_VERIFY_WITH_TIMEOUT(onHorizontalScreen(visibleWindow<Calibration>()), 400);
+    Calibration *again = visibleWindow<Calibration>();
+    QVERIFY(!again->isPitchError());
+    QCOMPARE(tree.read(screenFile), earlier);
+    QCOMPARE(again->isHorzPitch(), 200);
+
+    enter(again, "le_horzPitch", "100");
+    enter(again, "le_vertPitch", "100");
+    QVERIFY(!again->isVisible());
+    QCOMPARE(tree.read(screenFile), QByteArray::fromHex("00000064" "00000064") + earlier.mid(8));
+    QCOMPARE(boxes.count(), 1);
+}
+
+void TestCalibrationDialogs::savedWithFileFrequencyAndStrings()
+{
+    InstalledTree tree;
+    tree.write(screenFile, earlier);
+    Calibration dialog;
+    dialog.goCalibration();
+    enter(&dialog, "le_horzPitch", "250");
+    enter(&dialog, "le_vertPitch", "125");
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(tree.read(screenFile), QByteArray::fromHex("000000fa" "0000007d" "00000001"
+                                                        "00000006" "006100620063" "00000000"));
+    QCOMPARE(dialog.isHorzPitch(), 250);
+    QCOMPARE(dialog.isVertPitch(), 125);
+    QCOMPARE(dialog.isFrequency(), 1);
+}
+
+void TestCalibrationDialogs::firstCalibrationWithoutFile()
+{
+    InstalledTree tree;
+    MessageBoxCatcher boxes;
+    Calibration dialog;
+    dialog.goCalibration();
+    enter(&dialog, "le_horzPitch", "250");
+    enter(&dialog, "le_vertPitch", "125");
+    QCOMPARE(tree.read(screenFile), QByteArray::fromHex("000000fa" "0000007d" "00000000" "ffffffff" "ffffffff"));
+    // A missing file is the normal state before the first calibration, not an error.
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestCalibrationDialogs::escapeKeepsFileAndContext_data()
+{
+    QTest::addColumn<QString>("horizontal");
+    QTest::newRow("on the horizontal screen") << "";
+    QTest::newRow("on the vertical screen") << "300";
+}
+
+void TestCalibrationDialogs::escapeKeepsFileAndContext()
+{
+    QFETCH(QString, horizontal);
+    InstalledTree tree;
+    tree.write(screenFile, earlier);
+    Calibration dialog;
+    QVERIFY(dialog.goReadParam());
+    dialog.goCalibration();
+    const char *entry = "le_horzPitch";
+    if (!horizontal.isEmpty()) {
+        enter(&dialog, "le_horzPitch", horizontal);
+        QVERIFY(onVerticalScreen(&dialog));
+        entry = "le_vertPitch";
+    }
+    QTest::keyClicks(child<QLineEdit>(dialog, entry), "12");
+    QTest::keyClick(child<QLineEdit>(dialog, entry), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QTest::qWait(300);
+    QVERIFY(!dialog.isPitchError());
+    QCOMPARE(tree.read(screenFile), earlier);
+    // The tasks keep the stored calibration: nothing typed reaches the context.
+    QCOMPARE(dialog.isHorzPitch(), 200);
+    QCOMPARE(dialog.isVertPitch(), 100);
+    QCOMPARE(dialog.isFrequency(), 1);
+}
+
+void TestCalibrationDialogs::writeFailureStaysOnVerticalScreen()
+{
+    InstalledTree tree;
+    // A folder in place of the file: no one can replace it, root included.
+    QDir().mkdir(tree.path(screenFile));
+    MessageBoxCatcher boxes;
+    Calibration dialog;
+    dialog.goCalibration();
+    enter(&dialog, "le_horzPitch", "250");
+    boxes.clear();
+    enter(&dialog, "le_vertPitch", "125");
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QVERIFY2(boxes.texts.value(0).startsWith(QStringLiteral("Failed to open screen.pix\n")),
+             qPrintable(boxes.texts.value(0)));
+    QVERIFY(onVerticalScreen(&dialog));
+    QCOMPARE(dialog.isHorzPitch(), 0);
+    QCOMPARE(dialog.isVertPitch(), 0);
+}
+
+void TestCalibrationDialogs::preferencesShows_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("horizontal");
+    QTest::addColumn<QString>("vertical");
+    QTest::addColumn<QString>("frequency");
+    // The vertical ruler is 500 pixels long: 125 mm measured on it is a 250 µm pixel.
+    QTest::newRow("0.25 mm pixels, 120 Hz")
+        << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff") << "250" << "250" << "120Hz";
+    QTest::newRow("0.3 mm pixels, 60 Hz")
+        << QByteArray::fromHex("0000012c0000009600000000ffffffffffffffff") << "300" << "300" << "60Hz";
+    QTest::newRow("non-square pixels")
+        << QByteArray::fromHex("000000fb0000007f00000000ffffffffffffffff") << "251" << "254" << "60Hz";
+    QTest::newRow("never calibrated") << QByteArray() << "0" << "0" << "60Hz";
+}
+
+void TestCalibrationDialogs::preferencesShows()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, horizontal);
+    QFETCH(QString, vertical);
+    QFETCH(QString, frequency);
+    InstalledTree tree;
+    if (!file.isEmpty())
+        tree.write(screenFile, file);
+    Kestrova window;
+    QVERIFY(startUp(window));
+    Preferences *dialog = openPreferences(window);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->size(), QSize(519, 307));
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(child<QLineEdit>(*dialog, "le_HorzScreenRes")->text(), QString::number(desktop.width()));
+    QCOMPARE(child<QLineEdit>(*dialog, "le_VertScreenRes")->text(), QString::number(desktop.height()));
+    QCOMPARE(child<QLineEdit>(*dialog, "le_horzPixelSize")->text(), horizontal);
+    QCOMPARE(child<QLineEdit>(*dialog, "le_vertPixelSize")->text(), vertical);
+    QCOMPARE(child<QComboBox>(*dialog, "cob_screenFreq")->currentText(), frequency);
+    QCOMPARE(child<QLabel>(*dialog, "lbl_unitVps")->text(), QStringLiteral("\u00b5m"));
+}
+
+void TestCalibrationDialogs::preferencesFrequency_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray before = QByteArray::fromHex("000000fa0000007d00000000" "00000006006100620063" "ffffffff");
+    QTest::newRow("120Hz and Ok")
+        << "pb_ok" << QByteArray::fromHex("000000fa0000007d00000001" "00000006006100620063" "ffffffff");
+    QTest::newRow("120Hz and Cancel") << "pb_cancel" << before;
+}
+
+void TestCalibrationDialogs::preferencesFrequency()
+{
+    QFETCH(QString, button);
+    QFETCH(QByteArray, after);
+    InstalledTree tree;
+    tree.write(screenFile, QByteArray::fromHex("000000fa0000007d00000000" "00000006006100620063" "ffffffff"));
+    Kestrova window;
+    QVERIFY(startUp(window));
+    Preferences *dialog = openPreferences(window);
+    auto *frequency = child<QComboBox>(*dialog, "cob_screenFreq");
+    QCOMPARE(frequency->currentText(), QStringLiteral("60Hz"));
+    QTest::keyClick(frequency, Qt::Key_Down);
+    QCOMPARE(frequency->currentText(), QStringLiteral("120Hz"));
+    MessageBoxCatcher boxes;
+    QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(tree.read(screenFile), after);
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestCalibrationDialogs::preferencesRecalibrate()
+{
+    InstalledTree tree;
+    Kestrova window;
+    QVERIFY(startUp(window));
+    Preferences *dialog = openPreferences(window);
+    QTest::keyClick(child<QComboBox>(*dialog, "cob_screenFreq"), Qt::Key_Down);
+    QTest::mouseClick(child<QPushButton>(*dialog, "pb_reCalibrate"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(onHorizontalScreen(visibleWindow<Calibration>()));
+    QVERIFY(!tree.exists(screenFile));
+}
+
+void TestCalibrationDialogs::uncalibratedTaskStart_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("calibrated");
+    QTest::newRow("never calibrated") << QByteArray() << false;
+    QTest::newRow("vertical 0") << QByteArray::fromHex("000000fa0000000000000000ffffffffffffffff") << false;
+    QTest::newRow("horizontal 0") << QByteArray::fromHex("000000000000007d00000000ffffffffffffffff") << false;
+    QTest::newRow("both measured") << QByteArray::fromHex("000000fa0000007d00000000ffffffffffffffff") << true;
+}
+
+void TestCalibrationDialogs::uncalibratedTaskStart()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, calibrated);
+    InstalledTree tree;
+    if (!file.isEmpty()) {
+        tree.write(screenFile, file);
+        QVERIFY(Calibration().goReadParam());
+    }
+    QDialog task;
+    task.setStyleSheet(QStringLiteral("background-color:rgb(0, 0, 0)"));
+    task.showFullScreen();
+    MessageBoxCatcher boxes;
+    QCOMPARE(CalibrationCheck::ensureCalibrated(&task), calibrated);
+    QCOMPARE(boxes.count(), calibrated ? 0 : 1);
+    if (!calibrated) {
+        QCOMPARE(boxes.titles.first(), QStringLiteral("Error"));
+        QVERIFY(boxes.texts.first().contains(QStringLiteral("calibrate")));
+    }
+    QCOMPARE(task.styleSheet(), QStringLiteral("background-color:rgb(0, 0, 0)"));
+}
+
+QTEST_MAIN(TestCalibrationDialogs)
+#include "tst_calibrationdialogs.moc"

@@ -1,0 +1,115 @@
+#include <QtTest>
+
+#include "patients/assessorfile.h"
+#include "patients/identity.h"
+#include "installedtree.h"
+
+Q_DECLARE_METATYPE(Identity::Fault)
+
+class TestIdentityFields : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void patientName_data();
+    void patientName();
+    void assessorField_data();
+    void assessorField();
+    void assessorRecord_data();
+    void assessorRecord();
+    void assessorWriteReplacesWholeFile();
+};
+
+void TestIdentityFields::patientName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Identity::Fault>("fault");
+    QTest::addColumn<QString>("offending");
+    using F = Identity::Fault;
+    QTest::newRow("plain") << "Smith" << F::None << "";
+    QTest::newRow("study id with digits and dash") << "Study-07 b" << F::None << "";
+    QTest::newRow("accented") << QStringLiteral("Ren\u00e9e") << F::None << "";
+    QTest::newRow("three dots is a name") << "..." << F::None << "";
+    QTest::newRow("dot inside") << "J.R." << F::None << "";
+    QTest::newRow("empty") << "" << F::Empty << "";
+    QTest::newRow("blanks only") << "   " << F::Empty << "";
+    QTest::newRow("separator") << "Smi;th" << F::Separator << ";";
+    QTest::newRow("separator at end") << "Smith;" << F::Separator << ";";
+    QTest::newRow("line feed") << "Smi\nth" << F::LineBreak << "";
+    QTest::newRow("carriage return") << "Smith\r" << F::LineBreak << "";
+    QTest::newRow("slash") << "a/b" << F::PathSeparator << "/";
+    QTest::newRow("backslash") << "a\\b" << F::PathSeparator << "\\";
+    QTest::newRow("dot") << "." << F::DotName << ".";
+    QTest::newRow("dot dot") << ".." << F::DotName << "..";
+    QTest::newRow("dot dot with blanks") << " .. " << F::DotName << "..";
+}
+
+void TestIdentityFields::patientName()
+{
+    QFETCH(QString, name);
+    QFETCH(Identity::Fault, fault);
+    QFETCH(QString, offending);
+    const Identity::Check check = Identity::checkPatientName(name);
+    QCOMPARE(check.fault, fault);
+    QCOMPARE(check.offending, offending);
+}
+
+void TestIdentityFields::assessorField_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Identity::Fault>("fault");
+    using F = Identity::Fault;
+    QTest::newRow("empty is allowed") << "" << F::None;
+    QTest::newRow("street with slash") << "1/3 Main St" << F::None;
+    QTest::newRow("dot") << "." << F::None;
+    QTest::newRow("separator") << "Clinic; ward 3" << F::Separator;
+    QTest::newRow("line feed") << "Town\nLand" << F::LineBreak;
+    QTest::newRow("carriage return") << "\r" << F::LineBreak;
+}
+
+void TestIdentityFields::assessorField()
+{
+    QFETCH(QString, text);
+    QFETCH(Identity::Fault, fault);
+    QCOMPARE(Identity::checkAssessorField(text).fault, fault);
+}
+
+void TestIdentityFields::assessorRecord_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("all fields")
+        << QStringList{"Dr.", "Martin", "Anne", "Clinic", "1 Main St", "1000", "Town", "Land"}
+        << QByteArray("Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
+    QTest::newRow("empty fields kept")
+        << QStringList{"", "Weber", "", "", "", "", "", ""} << QByteArray(";Weber;;;;;;\n");
+    QTest::newRow("missing fields written empty")
+        << QStringList{"Prof.", "Weber"} << QByteArray("Prof.;Weber;;;;;;\n");
+    QTest::newRow("latin-1 as utf-8, others as ?")
+        << QStringList{"Mr.", QStringLiteral("M\u00fcller"), QStringLiteral("\u0141ukasz"), "", "", "",
+                       QStringLiteral("Z\u00fcrich"), QStringLiteral("\u65e5\u672c")}
+        << QByteArray("Mr.;M\xc3\xbcller;?ukasz;;;;Z\xc3\xbcrich;??\n");
+}
+
+void TestIdentityFields::assessorRecord()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(AssessorFile::formatRecord(fields), bytes);
+}
+
+void TestIdentityFields::assessorWriteReplacesWholeFile()
+{
+    InstalledTree tree;
+    tree.write("Parameters/assessor.txt", "Mr.;Old;Name;A;B;C;D;E\nsecond line\n");
+    QString error;
+    QVERIFY(AssessorFile::write(AssessorFile::standardPath(), {"Dr.", "New"}, &error));
+    QCOMPARE(tree.read("Parameters/assessor.txt"), QByteArray("Dr.;New;;;;;;\n"));
+    const auto fields = AssessorFile::read(AssessorFile::standardPath());
+    QVERIFY(fields);
+    QCOMPARE(fields->size(), 8);
+    QCOMPARE(fields->at(1), QStringLiteral("New"));
+}
+
+QTEST_GUILESS_MAIN(TestIdentityFields)
+#include "tst_identityfields.moc"

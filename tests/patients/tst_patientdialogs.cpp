@@ -1,0 +1,391 @@
+#include <QtTest>
+
+#include "app/kestrova.h"
+#include "calibration/calibration.h"
+#include "patients/assessor.h"
+#include "patients/newpatient.h"
+#include "installedtree.h"
+#include "messageboxcatcher.h"
+#include "widgetlookup.h"
+
+namespace {
+const QByteArray twoPatients = "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n"
+                               "Mr.;Adams;Bob;01.01.1950;4;7;1;0;2;0;1;0;0;0\r\n";
+const QByteArray martin = "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n";
+
+// The main window once its start-up step has enabled the Users menu.
+bool startUp(Kestrova &window)
+{
+    window.show();
+    return QTest::qWaitFor([&] { return child<QAction>(window, "actionAdd_patient")->isEnabled(); }, 2000);
+}
+
+// Opens a dialog through its menu entry; the assessor then types into the dialog's window.
+template <typename Dialog>
+Dialog *open(Kestrova &window, const char *action)
+{
+    child<QAction>(window, action)->trigger();
+    auto *dialog = window.findChild<Dialog *>();
+    dialog->activateWindow();
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }))
+        qFatal("%s did not open", action);
+    return dialog;
+}
+
+NewPatient *openNewPatient(Kestrova &window) { return open<NewPatient>(window, "actionAdd_patient"); }
+Assessor *openAssessor(Kestrova &window) { return open<Assessor>(window, "actionAssessor"); }
+
+// Fills the new-patient form down its focus chain: the gender with the arrow key (pressed
+// genderKeys times), each name ended by Return, then the date's digits, day first.
+void fillNewPatient(NewPatient *dialog, int genderKeys, const QString &lastName,
+                    const QString &firstName, const char *date)
+{
+    for (int i = 0; i < genderKeys; ++i)
+        QTest::keyClick(child<QComboBox>(*dialog, "cob_genre"), Qt::Key_Down);
+    auto *last = child<QLineEdit>(*dialog, "le_lastName");
+    last->setFocus();
+    QTest::keyClicks(last, lastName);
+    QTest::keyClick(last, Qt::Key_Return);
+    QTest::keyClicks(dialog->focusWidget(), firstName);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(dialog->focusWidget(), QString::fromLatin1(date));
+}
+
+// Translates the assessor's titles as a French interface would.
+class TitleTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "AssessorClass") == 0 && qstrcmp(source, "Dr.") == 0)
+            return QStringLiteral("Docteur");
+        return QString();
+    }
+};
+} // namespace
+
+class TestPatientDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newPatientForm();
+    void okWaitsForYear_data();
+    void okWaitsForYear();
+    void newPatientAppendedAndSelected_data();
+    void newPatientAppendedAndSelected();
+    void refusedIdentity_data();
+    void refusedIdentity();
+    void newPatientLeftWithoutEffect_data();
+    void newPatientLeftWithoutEffect();
+    void assessorSavedAndShown();
+    void assessorRefusesField_data();
+    void assessorRefusesField();
+    void assessorWriteFailureKeepsEntries();
+    void assessorTranslatedTitle_data();
+    void assessorTranslatedTitle();
+    void mainWindowOwnsDialogs();
+};
+
+void TestPatientDialogs::newPatientForm()
+{
+    InstalledTree tree;
+    Kestrova window;
+    QVERIFY(startUp(window));
+    NewPatient *dialog = openNewPatient(window);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("NewPatient"));
+    QCOMPARE(dialog->size(), QSize(460, 359));
+    QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
+    QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->text(), QStringLiteral("01.01.1900"));
+    QVERIFY(!child<QPushButton>(*dialog, "pb_ok")->isEnabled());
+    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_genre"));
+
+    // The focus chain: gender, last name, first name, date of birth.
+    QTest::keyClick(child<QComboBox>(*dialog, "cob_genre"), Qt::Key_Down);
+    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "le_lastName"));
+    QTest::keyClicks(dialog->focusWidget(), "Smith");
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "le_firstName"));
+    QTest::keyClicks(dialog->focusWidget(), "John");
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "de_dateOfBirth"));
+    QVERIFY(dialog->isVisible());
+
+    // Opening again resets every entry.
+    dialog->close();
+    openNewPatient(window);
+    QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
+    QCOMPARE(child<QLineEdit>(*dialog, "le_lastName")->text(), QString());
+    QCOMPARE(child<QLineEdit>(*dialog, "le_firstName")->text(), QString());
+}
+
+void TestPatientDialogs::okWaitsForYear_data()
+{
+    QTest::addColumn<QList<QDate>>("dates");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("still 1900 on 31.12") << QList<QDate>{QDate(1900, 12, 31)} << false;
+    QTest::newRow("1899") << QList<QDate>{QDate(1899, 12, 31)} << true;
+    QTest::newRow("1950") << QList<QDate>{QDate(1950, 2, 3)} << true;
+    QTest::newRow("back to 1900 stays enabled") << QList<QDate>{QDate(1950, 2, 3), QDate(1900, 1, 1)} << true;
+}
+
+void TestPatientDialogs::okWaitsForYear()
+{
+    QFETCH(QList<QDate>, dates);
+    QFETCH(bool, enabled);
+    InstalledTree tree;
+    NewPatient dialog;
+    dialog.goNewPatient();
+    for (const QDate &date : dates)
+        child<QDateEdit>(dialog, "de_dateOfBirth")->setDate(date);
+    QCOMPARE(child<QPushButton>(dialog, "pb_ok")->isEnabled(), enabled);
+}
+
+void TestPatientDialogs::newPatientAppendedAndSelected_data()
+{
+    QTest::addColumn<int>("genderKeys");
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("Mr.") << 1 << QByteArray("Mr.;Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+    QTest::newRow("Mrs.") << 2 << QByteArray("Mrs.;Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+    QTest::newRow("no gender chosen") << 0 << QByteArray(";Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+}
+
+void TestPatientDialogs::newPatientAppendedAndSelected()
+{
+    QFETCH(int, genderKeys);
+    QFETCH(QByteArray, record);
+    InstalledTree tree;
+    tree.write("Parameters/patients_list.txt", twoPatients);
+    Kestrova window;
+    QVERIFY(startUp(window));
+    NewPatient *dialog = openNewPatient(window);
+    fillNewPatient(dialog, genderKeys, "Smith", "John", "03021950");
+    QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->date(), QDate(1950, 2, 3));
+    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+
+    auto *combo = child<QComboBox>(window, "cob_patientName");
+    QTRY_COMPARE_WITH_TIMEOUT(combo->count(), 3, 400);
+    QCOMPARE(combo->currentText(), QStringLiteral("Smith John 03.02.1950"));
+    QCOMPARE(combo->itemText(1), QStringLiteral("Smith John 03.02.1950"));
+    QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients + record);
+    QCOMPARE(Calibration().isPatientName(), QStringLiteral("Smith John 03.02.1950"));
+}
+
+void TestPatientDialogs::refusedIdentity_data()
+{
+    QTest::addColumn<QString>("lastName");
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("separator in last name")
+        << "Smi;th" << "John" << "\"Last Name / study\" must not contain the character \";\"." << "le_lastName";
+    QTest::newRow("slash in first name")
+        << "Smith" << "Jo/hn" << "\"First Name / id\" must not contain the character \"/\"." << "le_firstName";
+    QTest::newRow("backslash in last name")
+        << "..\\x" << "John" << "\"Last Name / study\" must not contain the character \"\\\"." << "le_lastName";
+    QTest::newRow("dot dot as first name")
+        << "Smith" << ".." << "\"First Name / id\" must not be \"..\"." << "le_firstName";
+    QTest::newRow("dot as last name")
+        << "." << "John" << "\"Last Name / study\" must not be \".\"." << "le_lastName";
+    QTest::newRow("empty last name")
+        << "" << "John" << "\"Last Name / study\" must not be empty." << "le_lastName";
+    QTest::newRow("blank first name")
+        << "Smith" << "  " << "\"First Name / id\" must not be empty." << "le_firstName";
+}
+
+void TestPatientDialogs::refusedIdentity()
+{
+    QFETCH(QString, lastName);
+    QFETCH(QString, firstName);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    InstalledTree tree;
+    tree.write("Parameters/patients_list.txt", twoPatients);
+    Kestrova window;
+    QVERIFY(startUp(window));
+    NewPatient *dialog = openNewPatient(window);
+    fillNewPatient(dialog, 1, lastName, firstName, "03021950");
+    QVERIFY(child<QPushButton>(*dialog, "pb_ok")->isEnabled());
+    MessageBoxCatcher boxes;
+    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QCOMPARE(boxes.texts, QStringList{message});
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->focusWidget()->objectName(), focus);
+    QCOMPARE(child<QLineEdit>(*dialog, "le_lastName")->text(), lastName);
+    QVERIFY(!Calibration().isNewPatient());
+    QTest::qWait(300);
+    QCOMPARE(child<QComboBox>(window, "cob_patientName")->count(), 2);
+    QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
+}
+
+void TestPatientDialogs::newPatientLeftWithoutEffect_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("cancel") << false;
+    QTest::newRow("escape key") << true;
+}
+
+void TestPatientDialogs::newPatientLeftWithoutEffect()
+{
+    QFETCH(bool, escape);
+    InstalledTree tree;
+    tree.write("Parameters/patients_list.txt", twoPatients);
+    Kestrova window;
+    QVERIFY(startUp(window));
+    NewPatient *dialog = openNewPatient(window);
+    fillNewPatient(dialog, 1, "Smith", "John", "03021950");
+    if (escape)
+        QTest::keyClick(child<QLineEdit>(*dialog, "le_firstName"), Qt::Key_Escape);
+    else
+        QTest::mouseClick(child<QPushButton>(*dialog, "pb_cancel"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QTest::qWait(300);
+    QCOMPARE(child<QComboBox>(window, "cob_patientName")->count(), 2);
+    QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
+}
+
+void TestPatientDialogs::assessorSavedAndShown()
+{
+    InstalledTree tree;
+    Kestrova window;
+    QVERIFY(startUp(window));
+    Assessor *dialog = openAssessor(window);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->size(), QSize(368, 522));
+    QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentIndex(), -1);
+    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_title"));
+
+    // The title by its first letter, then each field followed by Return down the form.
+    QTest::keyClicks(child<QComboBox>(*dialog, "cob_title"), "D");
+    const char *order[] = {"le_lastName", "le_firstName", "le_institution", "le_street",
+                           "le_postalCode", "le_city", "le_country"};
+    const char *texts[] = {"Martin", "Anne", "Clinic", "1 Main St", "1000", "Town", "Land"};
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(dialog->focusWidget()->objectName(), QString::fromLatin1(order[i]));
+        QTest::keyClicks(dialog->focusWidget(), texts[i]);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    }
+    // Return in the country field does nothing.
+    QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("le_country"));
+    QVERIFY(dialog->isVisible());
+
+    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(tree.read("Parameters/assessor.txt"), martin);
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"), 400);
+    QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
+
+    // Opening again shows exactly what was saved.
+    openAssessor(window);
+    QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentText(), QStringLiteral("Dr."));
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(child<QLineEdit>(*dialog, order[i])->text(), QString::fromLatin1(texts[i]));
+}
+
+void TestPatientDialogs::assessorRefusesField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("separator in institution")
+        << "le_institution" << "Clinic; ward 3" << "\"Institution\" must not contain the character \";\".";
+    QTest::newRow("separator in last name")
+        << "le_lastName" << "Mar;tin" << "\"Last Name\" must not contain the character \";\".";
+    QTest::newRow("pasted line break in city")
+        << "le_city" << "Town\nLand" << "\"City\" must not contain a line break.";
+}
+
+void TestPatientDialogs::assessorRefusesField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    InstalledTree tree;
+    tree.write("Parameters/assessor.txt", martin);
+    Kestrova window;
+    QVERIFY(startUp(window));
+    Assessor *dialog = openAssessor(window);
+    auto *edit = dialog->findChild<QLineEdit *>(field);
+    edit->setText(text);   // as a paste puts it there
+    MessageBoxCatcher boxes;
+    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QCOMPARE(boxes.texts, QStringList{message});
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->focusWidget(), edit);
+    QCOMPARE(tree.read("Parameters/assessor.txt"), martin);
+    QVERIFY(!Calibration().isAssessor());
+}
+
+void TestPatientDialogs::assessorWriteFailureKeepsEntries()
+{
+    InstalledTree tree;
+    // A folder in place of the file: no one can write it, root included.
+    QDir().mkdir(tree.path("Parameters/assessor.txt"));
+    Assessor dialog;
+    dialog.goAssessor();
+    QCOMPARE(child<QLineEdit>(dialog, "le_lastName")->text(), QString());
+    QTest::keyClicks(child<QLineEdit>(dialog, "le_lastName"), "Martin");
+    MessageBoxCatcher boxes;
+    QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QVERIFY2(boxes.texts.value(0).startsWith(QStringLiteral("Failed to open assessor.txt\n")),
+             qPrintable(boxes.texts.value(0)));
+    QVERIFY(boxes.texts.value(0).size() > QStringLiteral("Failed to open assessor.txt\n").size());
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(child<QLineEdit>(dialog, "le_lastName")->text(), QStringLiteral("Martin"));
+    QVERIFY(!Calibration().isAssessor());
+}
+
+void TestPatientDialogs::assessorTranslatedTitle_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray docteur = "Docteur;Martin;Anne;;;;;\n";
+    QTest::newRow("saved translated") << docteur << "Docteur" << docteur;
+    QTest::newRow("saved untranslated") << QByteArray("Dr.;Martin;Anne;;;;;\n") << "Docteur" << docteur;
+    QTest::newRow("unknown title") << QByteArray("Mx.;Martin;Anne;;;;;\n") << "" << QByteArray(";Martin;Anne;;;;;\n");
+}
+
+// With a translated interface the title is stored as shown, and reopening the dialog selects
+// it again, so saving unchanged entries never loses the title.
+void TestPatientDialogs::assessorTranslatedTitle()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, saved);
+    InstalledTree tree;
+    tree.write("Parameters/assessor.txt", stored);
+    TitleTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    Assessor dialog;
+    QCoreApplication::removeTranslator(&translator);
+    dialog.goAssessor();
+    QCOMPARE(child<QComboBox>(dialog, "cob_title")->currentText(), shown);
+    QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
+    QCOMPARE(tree.read("Parameters/assessor.txt"), saved);
+}
+
+void TestPatientDialogs::mainWindowOwnsDialogs()
+{
+    InstalledTree tree;
+    Kestrova window;
+    QObjectList order;
+    for (QObject *object : window.children()) {
+        if (object->inherits("NewPatient") || object->inherits("Assessor") || object->inherits("Preferences"))
+            order << object;
+    }
+    QCOMPARE(order.size(), 3);
+    QVERIFY(order.at(0)->inherits("NewPatient"));
+    QVERIFY(order.at(1)->inherits("Assessor"));
+    QVERIFY(order.at(2)->inherits("Preferences"));
+}
+
+QTEST_MAIN(TestPatientDialogs)
+#include "tst_patientdialogs.moc"
