@@ -29,12 +29,14 @@ Calibration::Calibration(QWidget *parent)
 
 void Calibration::goCalibration()
 {
+    // The rulers must lie wholly on the screen: the dialog takes the screen's geometry itself,
+    // also where the window system ignores the full-screen request or applies it only later,
+    // and the centre comes from the screen.
+    const QRect area = screen()->geometry();
+    setGeometry(area);
     showFullScreen();
-    // The full-screen dialog covers its screen; the window system may report the new size
-    // only later, so the centre comes from the screen itself.
-    const QSize size = screen()->geometry().size();
-    centreX = size.width() / 2;
-    centreY = size.height() / 2;
+    centreX = area.width() / 2;
+    centreY = area.height() / 2;
 
     connect(ui.le_horzPitch, &QLineEdit::editingFinished, this, &Calibration::toLe_horzPitch,
             Qt::UniqueConnection);

@@ -96,6 +96,9 @@ void TestCalibrationDialogs::rulersAndHorizontalScreen()
     QCOMPARE(child<QWidget>(dialog, "le_horzPitch")->pos(), centre - QPoint(220, 300));
     QCOMPARE(child<QWidget>(dialog, "le_vertPitch")->pos(), centre - QPoint(220, 300));
     QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_horzPitch"));
+    QCOMPARE(child<QLabel>(dialog, "lbl_horzPitch")->text(),
+             QStringLiteral("Horizontal calibration\nEnter the value of the line in mm :"));
+    QCOMPARE(dialog.geometry(), dialog.screen()->geometry());
 
     enter(&dialog, "le_horzPitch", "100");
     QVERIFY(onVerticalScreen(&dialog));

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // The child of a window by object name; a missing widget ends the test run at once, naming it.
@@ -25,4 +28,24 @@ T *visibleWindow()
             return window;
     }
     return nullptr;
+}
+
+// The labels below widget whose text does not fit inside them with their font, each named
+// with the size it needs, so a form shows no clipped caption.
+inline QStringList clippedLabels(const QWidget &widget)
+{
+    QStringList clipped;
+    const auto labels = widget.findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        const QRect needed = QFontMetrics(label->font()).boundingRect(QRect(QPoint(), label->size()),
+                                                                      int(label->alignment()), label->text());
+        if (needed.width() > label->width() || needed.height() > label->height())
+            clipped << QStringLiteral("%1 needs %2x%3 in %4x%5")
+                           .arg(label->objectName())
+                           .arg(needed.width())
+                           .arg(needed.height())
+                           .arg(label->width())
+                           .arg(label->height());
+    }
+    return clipped;
 }

@@ -2,6 +2,7 @@
 
 #include "app/kestrova.h"
 #include "calibration/calibration.h"
+#include "calibration/preferences.h"
 #include "patients/assessor.h"
 #include "patients/newpatient.h"
 #include "installedtree.h"
@@ -86,6 +87,8 @@ private slots:
     void assessorTranslatedTitle_data();
     void assessorTranslatedTitle();
     void mainWindowOwnsDialogs();
+    void formsShowWholeCaptions_data();
+    void formsShowWholeCaptions();
 };
 
 void TestPatientDialogs::newPatientForm()
@@ -385,6 +388,25 @@ void TestPatientDialogs::mainWindowOwnsDialogs()
     QVERIFY(order.at(0)->inherits("NewPatient"));
     QVERIFY(order.at(1)->inherits("Assessor"));
     QVERIFY(order.at(2)->inherits("Preferences"));
+}
+
+void TestPatientDialogs::formsShowWholeCaptions_data()
+{
+    QTest::addColumn<QString>("dialog");
+    for (const char *name : {"NewPatient", "Assessor", "Calibration", "Preferences"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestPatientDialogs::formsShowWholeCaptions()
+{
+    QFETCH(QString, dialog);
+    InstalledTree tree;
+    Kestrova window;
+    const auto dialogs = window.findChildren<QDialog *>();
+    for (QDialog *form : dialogs) {
+        if (QString::fromLatin1(form->metaObject()->className()) == dialog)
+            QCOMPARE(clippedLabels(*form).join(QLatin1Char(' ')), QString());
+    }
 }
 
 QTEST_MAIN(TestPatientDialogs)
