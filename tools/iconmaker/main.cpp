@@ -80,11 +80,11 @@ int main(int argc, char *argv[])
     std::vector<bool> written(images.size(), false);
 
     for (std::size_t i = 0; i < images.size(); ++i) {
-        const auto &spec = images[i];
-        QImage image(spec.size, spec.format);
+        const auto &entry = images[i];
+        QImage image(entry.size, entry.format);
         image.fill(Qt::transparent);
-        spec.draw(image);
-        const QString path = folder.filePath(spec.fileName);
+        entry.draw(image);
+        const QString path = folder.filePath(entry.fileName);
         if (!image.save(path, "PNG")) {
             err() << "kestrova-iconmaker: cannot write " << path << '\n';
             ++failures;
@@ -99,8 +99,8 @@ int main(int argc, char *argv[])
     for (std::size_t i = 0; i < images.size(); ++i) {
         if (!written[i])
             continue;
-        const auto &spec = images[i];
-        const QString path = folder.filePath(spec.fileName);
+        const auto &entry = images[i];
+        const QString path = folder.filePath(entry.fileName);
         QImageReader reader(path, "PNG");
         const QImage back = reader.read();
         if (back.isNull()) {
@@ -109,20 +109,20 @@ int main(int argc, char *argv[])
             ++failures;
             continue;
         }
-        if (back.size() != spec.size) {
-            err() << "kestrova-iconmaker: " << spec.fileName << " is "
+        if (back.size() != entry.size) {
+            err() << "kestrova-iconmaker: " << entry.fileName << " is "
                   << back.width() << "x" << back.height() << ", expected "
-                  << spec.size.width() << "x" << spec.size.height() << '\n';
+                  << entry.size.width() << "x" << entry.size.height() << '\n';
             ++failures;
             continue;
         }
         if (isBlank(back)) {
-            err() << "kestrova-iconmaker: " << spec.fileName << " is blank\n";
+            err() << "kestrova-iconmaker: " << entry.fileName << " is blank\n";
             ++failures;
             continue;
         }
-        out() << spec.fileName << "  " << spec.size.width() << "x"
-              << spec.size.height() << "  ok\n";
+        out() << entry.fileName << "  " << entry.size.width() << "x"
+              << entry.size.height() << "  ok\n";
     }
 
     out().flush();
