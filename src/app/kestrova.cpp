@@ -1,15 +1,20 @@
 #include "app/kestrova.h"
 
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+#include <QUrl>
 
 #include "calibration/calibration.h"
 #include "calibration/preferences.h"
 #include "context/paths.h"
 #include "context/sharedcontext.h"
+#include "documents/webviewer.h"
 #include "patients/assessor.h"
 #include "patients/assessorfile.h"
 #include "patients/newpatient.h"
@@ -27,6 +32,7 @@ Kestrova::Kestrova(QWidget *parent)
     assessor = new Assessor(this);
     timer1 = new QTimer(this);
     timerCal = new QTimer(this);
+    webViewer = new WebViewer(this);
     preferences = new Preferences(this);
 
     connect(ui.cob_patientName, &QComboBox::activated, this, &Kestrova::toCob_patientName);
@@ -44,6 +50,11 @@ Kestrova::Kestrova(QWidget *parent)
     connect(ui.actionAdd_patient, &QAction::triggered, this, &Kestrova::toAdd_patient);
     connect(ui.actionAssessor, &QAction::triggered, this, &Kestrova::toAssessor);
     connect(ui.cb_subTask, &QCheckBox::stateChanged, this, &Kestrova::toSubTask);
+    connect(ui.actionAbout_Kestrova, &QAction::triggered, this, &Kestrova::toAbout_Kestrova);
+    connect(ui.actionPrevious_reports, &QAction::triggered, this, &Kestrova::toPrevious_reports);
+    connect(ui.actionInstruction_book, &QAction::triggered, this, &Kestrova::toInstruction_book);
+    connect(ui.actionVideo_instructions, &QAction::triggered, this, &Kestrova::toVideo_instructions);
+    connect(ui.actionPublications, &QAction::triggered, this, &Kestrova::toPublications);
 
     for (const QString &folder : {Paths::archivesFolder, Paths::parametersFolder, Paths::resultsFolder}) {
         if (!QDir(folder).exists())
@@ -240,4 +251,42 @@ void Kestrova::toSubTask(int state)
         setSubTasksVisible(false);
     else if (state == Qt::Checked)
         setSubTasksVisible(true);
+}
+
+void Kestrova::toAbout_Kestrova()
+{
+    webViewer->goAbout();
+}
+
+void Kestrova::toVideo_instructions()
+{
+    webViewer->goVideo_instructions();
+}
+
+void Kestrova::toPublications()
+{
+    webViewer->goPublications();
+}
+
+// The instruction book is a PDF in the interface language, opened in the desktop's viewer.
+void Kestrova::toInstruction_book()
+{
+    const QString book = QStringLiteral("Kestrova_Instruction-book.pdf");
+    const QString path = Paths::documentPath(cal->isLanguage(), book);
+    // The desktop may accept a missing file and fail later out of sight, so the book's
+    // presence is checked here.
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        QMessageBox::critical(this, tr("Error"), tr("Unable to find ") + book);
+}
+
+// Opens one of the current patient's filed reports, chosen in the patient's archive folder.
+void Kestrova::toPrevious_reports()
+{
+    const QString folder = QDir::currentPath() + QStringLiteral("/") + Paths::archivesFolder + cal->isPatientName();
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, tr("Ouvrir"), folder, tr("Previous reports (*.pdf)"));
+    if (chosen.isEmpty())
+        return;
+    if (!QFileInfo(chosen).isReadable() || !QDesktopServices::openUrl(QUrl::fromLocalFile(chosen)))
+        QMessageBox::critical(this, tr("Error"), tr("Unable to open the file..."));
 }

@@ -12,6 +12,7 @@ class NewPatient;
 class Preferences;
 class QLineEdit;
 class QTimer;
+class WebViewer;
 
 // The main window: the assessor picks a patient and launches the tasks. Dialogs and task
 // windows never call back; they raise flags in the shared context, which a 200 ms poll reads.
@@ -34,10 +35,15 @@ public slots:
     void toTest6();
     void toTest7();
     void closeApp();
+    void toAbout_Kestrova();
     void toPreferences();
     void toAdd_patient();
     void toAssessor();
     void toSubTask(int state);
+    void toPrevious_reports();
+    void toInstruction_book();
+    void toVideo_instructions();
+    void toPublications();
 
 private:
     // Raises task N's session counter in the context and shows it beside its button; the
@@ -58,6 +64,7 @@ private:
     Assessor *assessor = nullptr;
     QTimer *timer1 = nullptr;
     QTimer *timerCal = nullptr;
+    WebViewer *webViewer = nullptr;
     Preferences *preferences = nullptr;
 
     // The patient being appended, as handed over by the new-patient dialog.

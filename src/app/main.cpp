@@ -7,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The report and document views share the application's graphics context.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     Calibration context;
     QTranslator translator;

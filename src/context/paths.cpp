@@ -1,6 +1,7 @@
 #include "context/paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace Paths {
 
@@ -45,6 +46,24 @@ QString absoluteLanguageFile(int language, const QString &fileName)
     parent.cdUp();
     return QStringLiteral("%1/Languages/%2/%3")
         .arg(parent.absolutePath(), languageSubFolder(language), fileName);
+}
+
+QString localizedName(int language, const QString &baseName)
+{
+    const int dot = baseName.lastIndexOf(QLatin1Char('.'));
+    const int at = dot < 0 ? baseName.size() : dot;
+    return QString(baseName).insert(at, languageSuffix(language));
+}
+
+QString documentPath(int language, const QString &baseName)
+{
+    return absoluteLanguageFile(language, localizedName(language, baseName));
+}
+
+QString documentPathOrEnglish(int language, const QString &baseName)
+{
+    const QString path = documentPath(language, baseName);
+    return QFileInfo::exists(path) ? path : documentPath(0, baseName);
 }
 
 } // namespace Paths

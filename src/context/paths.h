@@ -31,4 +31,12 @@ QString languageFile(int language, const QString &fileName);
 // and report templates need it.
 QString absoluteLanguageFile(int language, const QString &fileName);
 
+// A shipped document's file name in a language: the language suffix goes before the extension
+// ("Kestrova_About.html" -> "Kestrova_About_fr.html").
+QString localizedName(int language, const QString &baseName);
+// Absolute path of a shipped document (page, report template, instruction book) in a language.
+QString documentPath(int language, const QString &baseName);
+// The same, or the English document when the language has none of its own.
+QString documentPathOrEnglish(int language, const QString &baseName);
+
 } // namespace Paths

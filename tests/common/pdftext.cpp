@@ -1,0 +1,14 @@
+#include "pdftext.h"
+
+#include <QProcess>
+
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                                QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}

@@ -1,0 +1,311 @@
+#include <QtTest>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "app/kestrova.h"
+#include "calibration/calibration.h"
+#include "documents/webviewer.h"
+#include "installedtree.h"
+#include "messageboxcatcher.h"
+#include "webenginetestmain.h"
+
+namespace {
+const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
+
+QByteArray page(const QString &body)
+{
+    return "<html><head><meta charset=\"utf-8\"></head><body>" + body.toUtf8() + "</body></html>\n";
+}
+
+// Waits until the viewer's page shows some text and returns it.
+QString shownText(WebViewer &viewer)
+{
+    QWebEngineView *view = viewer.webView();
+    if (!view)
+        return QString();
+    auto text = std::make_shared<QString>();
+    const bool shown = QTest::qWaitFor([&] {
+        view->page()->toPlainText([text](const QString &result) { *text = result; });
+        QTest::qWait(50);
+        return !text->trimmed().isEmpty();
+    }, 30000);
+    return shown ? *text : QString();
+}
+
+// Receives what the program hands to the desktop to open.
+class DesktopOpener : public QObject
+{
+    Q_OBJECT
+
+public:
+    DesktopOpener() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~DesktopOpener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+} // namespace
+
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void pageLanguage_data();
+    void pageLanguage();
+    void aboutPlaceholders_data();
+    void aboutPlaceholders();
+    void pageMissingEverywhere();
+    void relativeImageFound();
+    void menusOpenPagesWithoutViewAtStart();
+    void instructionBook_data();
+    void instructionBook();
+    void previousReports_data();
+    void previousReports();
+
+private:
+    std::unique_ptr<InstalledTree> tree;
+};
+
+void TestDocuments::init()
+{
+    tree = std::make_unique<InstalledTree>();
+}
+
+void TestDocuments::cleanup()
+{
+    tree.reset();
+}
+
+void TestDocuments::pageLanguage_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("frenchInstalled");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("about, english") << "goAbout" << "Kestrova_About" << 0 << true << "PAGE EN";
+    QTest::newRow("about, french") << "goAbout" << "Kestrova_About" << 1 << true << "PAGE FR";
+    QTest::newRow("about, french missing") << "goAbout" << "Kestrova_About" << 1 << false << "PAGE EN";
+    QTest::newRow("video, french") << "goVideo_instructions" << "Kestrova_Video-instructions" << 1 << true << "PAGE FR";
+    QTest::newRow("video, french missing")
+        << "goVideo_instructions" << "Kestrova_Video-instructions" << 1 << false << "PAGE EN";
+    QTest::newRow("publications, french") << "goPublications" << "Kestrova_Publications" << 1 << true << "PAGE FR";
+    QTest::newRow("publications, french missing")
+        << "goPublications" << "Kestrova_Publications" << 1 << false << "PAGE EN";
+}
+
+void TestDocuments::pageLanguage()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, file);
+    QFETCH(int, language);
+    QFETCH(bool, frenchInstalled);
+    QFETCH(QString, shown);
+    tree->write("Languages/En/" + file + "_en.html", page("PAGE EN"));
+    if (frenchInstalled)
+        tree->write("Languages/Fr/" + file + "_fr.html", page("PAGE FR"));
+    Calibration().setLanguage(language);
+    QWidget owner;
+    WebViewer viewer(&owner);
+    QVERIFY(QMetaObject::invokeMethod(&viewer, slot.toLatin1().constData()));
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(shownText(viewer).trimmed(), shown);
+    QCOMPARE(viewer.webView()->zoomFactor(), 1.2);
+}
+
+void TestDocuments::aboutPlaceholders_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("assessorFile");
+    QTest::addColumn<QString>("shown");
+    const QString placeholders = "v_version|v_assessor|v_institution|v_street";
+    QTest::newRow("about") << "goAbout" << "Kestrova_About" << true << "1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
+    QTest::newRow("about, no assessor file")
+        << "goAbout" << "Kestrova_About" << false << "1.1|v_assessor|v_institution|v_street";
+    QTest::newRow("publications shown as stored")
+        << "goPublications" << "Kestrova_Publications" << true << placeholders;
+}
+
+void TestDocuments::aboutPlaceholders()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, file);
+    QFETCH(bool, assessorFile);
+    QFETCH(QString, shown);
+    tree->write("Languages/En/" + file + "_en.html", page("v_version|v_assessor|v_institution|v_street"));
+    if (assessorFile)
+        tree->write("Parameters/assessor.txt", "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n");
+    QWidget owner;
+    WebViewer viewer(&owner);
+    QVERIFY(QMetaObject::invokeMethod(&viewer, slot.toLatin1().constData()));
+    QCOMPARE(shownText(viewer).trimmed(), shown);
+}
+
+void TestDocuments::pageMissingEverywhere()
+{
+    Calibration().setLanguage(2);
+    MessageBoxCatcher boxes;
+    QWidget owner;
+    WebViewer viewer(&owner);
+    viewer.goVideo_instructions();
+    QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
+    QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
+    QVERIFY(viewer.isVisible());
+}
+
+void TestDocuments::relativeImageFound()
+{
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::darkGreen);
+    QDir().mkpath(tree->path("Languages/Fr"));
+    QVERIFY(logo.save(tree->path("Languages/Fr/logo.png")));
+    tree->write("Languages/Fr/Kestrova_Publications_fr.html", page("<img src=\"logo.png\">"));
+    Calibration().setLanguage(1);
+    QWidget owner;
+    WebViewer viewer(&owner);
+    viewer.goPublications();
+    QWebEngineView *view = viewer.webView();
+    QVERIFY(view);
+    int width = -1;
+    QVERIFY(QTest::qWaitFor([&] {
+        view->page()->runJavaScript(QStringLiteral("document.images.length ? document.images[0].naturalWidth : -1"),
+                                    [&](const QVariant &result) { width = result.toInt(); });
+        QTest::qWait(100);
+        return width > 0;
+    }, 30000));
+    QCOMPARE(width, 40);
+}
+
+void TestDocuments::menusOpenPagesWithoutViewAtStart()
+{
+    tree->write("Languages/En/Kestrova_About_en.html", page("ABOUT"));
+    tree->write("Languages/En/Kestrova_Video-instructions_en.html", page("VIDEOS"));
+    tree->write("Languages/En/Kestrova_Publications_en.html", page("PUBLICATIONS"));
+    Kestrova window;
+    QVERIFY(window.findChildren<QWebEngineView *>().isEmpty());
+    auto *viewer = window.findChild<WebViewer *>();
+    QVERIFY(viewer);
+    const struct { const char *action; const char *text; } entries[] = {
+        {"actionAbout_Kestrova", "ABOUT"}, {"actionVideo_instructions", "VIDEOS"}, {"actionPublications", "PUBLICATIONS"}};
+    for (const auto &entry : entries) {
+        window.findChild<QAction *>(QString::fromLatin1(entry.action))->trigger();
+        QVERIFY(viewer->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(shownText(*viewer).trimmed(), QString::fromLatin1(entry.text), 30000);
+    }
+}
+
+void TestDocuments::instructionBook_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("english") << 0 << "En/Kestrova_Instruction-book_en.pdf" << "En/Kestrova_Instruction-book_en.pdf"
+                             << QStringList{};
+    QTest::newRow("french") << 1 << "Fr/Kestrova_Instruction-book_fr.pdf" << "Fr/Kestrova_Instruction-book_fr.pdf"
+                            << QStringList{};
+    QTest::newRow("french missing, no english fallback")
+        << 1 << "En/Kestrova_Instruction-book_en.pdf" << QString()
+        << QStringList{"Unable to find Kestrova_Instruction-book.pdf"};
+}
+
+void TestDocuments::instructionBook()
+{
+    QFETCH(int, language);
+    QFETCH(QString, installed);
+    QFETCH(QString, opened);
+    QFETCH(QStringList, messages);
+    tree->write("Languages/" + installed, "%PDF-1.4\n");
+    Calibration().setLanguage(language);
+    DesktopOpener desktop;
+    MessageBoxCatcher boxes;
+    Kestrova window;
+    window.findChild<QAction *>("actionInstruction_book")->trigger();
+    QCOMPARE(boxes.texts, messages);
+    QCOMPARE(boxes.titles, QStringList(messages.size(), QStringLiteral("Error")));
+    const QList<QUrl> expected =
+        opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl::fromLocalFile(tree->path("Languages/" + opened))};
+    QCOMPARE(desktop.opened, expected);
+}
+
+void TestDocuments::previousReports_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("report chosen") << true;
+    QTest::newRow("dialog cancelled") << false;
+}
+
+void TestDocuments::previousReports()
+{
+    QFETCH(bool, choose);
+    const QString folder = "Archives/" + patientKey;
+    const QString report = folder + "/Output_T2_S03_" + patientKey + ".pdf";
+    tree->write(report, "%PDF-1.4\n");
+    tree->write(folder + "/results_T2.csv", "x\n");
+    tree->write("Parameters/patients_list.txt", "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n");
+    DesktopOpener desktop;
+    MessageBoxCatcher boxes;
+    Kestrova window;
+    auto *combo = window.findChild<QComboBox *>("cob_patientName");
+    QTRY_VERIFY(combo->isEnabled());
+    combo->setCurrentIndex(combo->findText(patientKey));
+    emit combo->activated(combo->currentIndex());
+
+    QString directory;
+    QStringList filters;
+    QString caption;
+    QStringList listed;
+    // Looks at the file dialog as the assessor would, then picks the report or cancels;
+    // whatever is found, the dialog is closed so that the test goes on.
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        QFileDialog *dialog = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && qobject_cast<QFileDialog *>(widget))
+                dialog = qobject_cast<QFileDialog *>(widget);
+        }
+        if (!dialog)
+            return;
+        watch.stop();
+        directory = dialog->directory().absolutePath();
+        filters = dialog->nameFilters();
+        caption = dialog->windowTitle();
+        auto *files = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+        if (files) {
+            (void)QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) > 0; }, 5000);
+            for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
+                listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
+        }
+        if (choose) {
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (name)
+                name->setText(QFileInfo(report).fileName());
+            static_cast<QDialog *>(dialog)->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    watch.start(50);
+    window.findChild<QAction *>("actionPrevious_reports")->trigger();
+
+    QCOMPARE(directory, QDir(tree->path(folder)).absolutePath());
+    QCOMPARE(filters, QStringList{"Previous reports (*.pdf)"});
+    QCOMPARE(caption, QStringLiteral("Ouvrir"));
+    QCOMPARE(listed, QStringList{QFileInfo(report).fileName()});
+    const QList<QUrl> expected = choose ? QList<QUrl>{QUrl::fromLocalFile(tree->path(report))} : QList<QUrl>{};
+    QCOMPARE(desktop.opened, expected);
+    QCOMPARE(boxes.count(), 0);
+}
+
+KESTROVA_WEBENGINE_TEST_MAIN(TestDocuments)
+#include "tst_documents.moc"

@@ -1,0 +1,157 @@
+#include <QtTest>
+
+#include "placeholders.h"
+#include "reports/reporttext.h"
+
+namespace {
+// One line per placeholder, so that every value can be read back by name.
+QString listing(const QStringList &placeholders)
+{
+    QString html;
+    for (const QString &name : placeholders)
+        html += QStringLiteral("[%1]\n").arg(name);
+    return html;
+}
+
+const ReportText::Patient patient{QStringLiteral("Anna"), QStringLiteral("Zeller"), QDate(1944, 6, 5)};
+const ReportText::Session session{QDateTime(QDate(2024, 3, 9), QTime(8, 7, 30)), 7, QTime(1, 5, 3), 40};
+const QStringList assessor = {QStringLiteral("Dr."),     QStringLiteral("Roe"),     QStringLiteral("Jane"),
+                              QStringLiteral("Clinic A"), QStringLiteral("Main St 1"), QStringLiteral("1000"),
+                              QStringLiteral("Lausanne"), QStringLiteral("Switzerland")};
+} // namespace
+
+class TestReportText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+    void sessionText_data();
+    void sessionText();
+    void decimal_data();
+    void decimal();
+    void pdfPath();
+    void commonPlaceholders();
+    void assessorMissingLeavesPlaceholders();
+    void valuesShownAsPlainText();
+    void taskPlaceholders_data();
+    void taskPlaceholders();
+};
+
+void TestReportText::sessionText_data()
+{
+    QTest::addColumn<int>("session");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first") << 1 << "01";
+    QTest::newRow("seven") << 7 << "07";
+    QTest::newRow("nine") << 9 << "09";
+    QTest::newRow("ten") << 10 << "10";
+    QTest::newRow("twelve") << 12 << "12";
+    QTest::newRow("three digits") << 123 << "123";
+}
+
+void TestReportText::sessionText()
+{
+    QFETCH(int, session);
+    QFETCH(QString, text);
+    QCOMPARE(ReportText::sessionText(session), text);
+}
+
+void TestReportText::decimal_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("reaction time rounded") << "C" << 512.6 << 3 << 0 << "513";
+    QTest::newRow("short value padded") << "C" << 5.0 << 3 << 0 << "  5";
+    QTest::newRow("error one decimal") << "C" << 12.34 << 5 << 1 << " 12.3";
+    QTest::newRow("r2 three decimals") << "C" << 0.5 << 5 << 3 << "0.500";
+    QTest::newRow("negative slope") << "C" << -23.4 << 3 << 0 << "-23";
+    QTest::newRow("wider than the field") << "C" << 123456.0 << 3 << 0 << "123456";
+    QTest::newRow("french comma") << "fr_FR" << 12.34 << 5 << 1 << " 12,3";
+    QTest::newRow("french r2") << "fr_FR" << 0.123 << 5 << 3 << "0,123";
+    QTest::newRow("german comma") << "de_DE" << 3.24 << 5 << 1 << "  3,2";
+}
+
+void TestReportText::decimal()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(int, width);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(ReportText::decimal(value, width, decimals), text);
+}
+
+void TestReportText::pdfPath()
+{
+    QCOMPARE(ReportText::pdfPath(3, QStringLiteral("07"), QStringLiteral("Zeller Anna 05.06.1944")),
+             QStringLiteral("../Archives/Zeller Anna 05.06.1944/Output_T3_S07_Zeller Anna 05.06.1944.pdf"));
+}
+
+void TestReportText::commonPlaceholders()
+{
+    const QString html = listing(Placeholders::common);
+    const QString filled = ReportText::fill(html, assessor, patient, session, {});
+    QCOMPARE(filled, QStringLiteral("[1.1]\n[Dr. Jane Roe]\n[Clinic A]\n[Main St 1]\n[1000]\n[Lausanne]\n"
+                                    "[Switzerland]\n[Anna]\n[Zeller]\n[05.06.1944]\n[09.03.2024]\n[08:07]\n"
+                                    "[07]\n[05:03]\n[40]\n"));
+}
+
+void TestReportText::assessorMissingLeavesPlaceholders()
+{
+    const QString html = QStringLiteral("v_assessor v_institution v_street v_code v_city v_country v_session v_session");
+    QCOMPARE(ReportText::fill(html, std::nullopt, patient, session, {}),
+             QStringLiteral("v_assessor v_institution v_street v_code v_city v_country 07 07"));
+}
+
+void TestReportText::valuesShownAsPlainText()
+{
+    ReportText::Patient odd = patient;
+    odd.lastName = QStringLiteral("Smith & <Jones>");
+    QCOMPARE(ReportText::fill(QStringLiteral("<p>v_l_name</p>"), std::nullopt, odd, session, {}),
+             QStringLiteral("<p>Smith &amp; &lt;Jones&gt;</p>"));
+}
+
+void TestReportText::taskPlaceholders_data()
+{
+    QTest::addColumn<QStringList>("placeholders");
+    QTest::addColumn<ReportText::Values>("values");
+    QTest::addColumn<QString>("expected");
+
+    // Each measure gets a value of its own, so a measure written into another's place shows.
+    QTest::newRow("visual recognition")
+        << Placeholders::task1
+        << ReportText::task1({101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116,
+                              117, 118, 119, 120, 121})
+        << "[101]\n[102]\n[103]\n[106]\n[107]\n[104]\n[105]\n[108]\n[109]\n[110]\n[113]\n[114]\n[111]\n"
+           "[112]\n[115]\n[116]\n[117]\n[120]\n[121]\n[118]\n[119]\n";
+    QTest::newRow("central cue attention")
+        << Placeholders::task2
+        << ReportText::task2({511.4, 21.24, -30.6, 0.4567, 482.0, 18.04, -12.2, 0.25, 455.6, 17.96, 3.0, 0.0})
+        << "[511]\n[ 21.2]\n[-31]\n[0.457]\n[482]\n[ 18.0]\n[-12]\n[0.250]\n[456]\n[ 18.0]\n[  3]\n[0.000]\n";
+    QTest::newRow("movement detection")
+        << Placeholders::task3
+        << ReportText::task3({612.7, 35.54, -44.4, 0.3124, 2.0, 5.0, 1.0})
+        << "[613]\n[ 35.5]\n[-44]\n[0.312]\n[  2]\n[  5]\n[  1]\n";
+    QTest::newRow("working memory")
+        << Placeholders::task4
+        << ReportText::task4({14.4, 9.6, 2.76, -0.1234, 0.8764, 1.24, 7.6, 0.0624})
+        << "[ 14]\n[ 10]\n[  2.8]\n[-0.123]\n[0.876]\n[  1.2]\n[  8]\n[0.062]\n";
+}
+
+void TestReportText::taskPlaceholders()
+{
+    QFETCH(QStringList, placeholders);
+    QFETCH(ReportText::Values, values);
+    QFETCH(QString, expected);
+    QCOMPARE(values.size(), placeholders.size());
+    QCOMPARE(ReportText::fill(listing(placeholders), assessor, patient, session, values), expected);
+}
+
+QTEST_GUILESS_MAIN(TestReportText)
+#include "tst_reporttext.moc"

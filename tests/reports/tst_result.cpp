@@ -1,0 +1,288 @@
+#include <QtTest>
+#include <QWebEngineView>
+
+#include "calibration/calibration.h"
+#include "installedtree.h"
+#include "messageboxcatcher.h"
+#include "pdftext.h"
+#include "placeholders.h"
+#include "reports/result.h"
+#include "webenginetestmain.h"
+
+namespace {
+const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
+const QByteArray assessorLine = "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n";
+
+// A template listing every placeholder of the task as "name=placeholder", headed by a marker
+// that tells which language's template was used.
+QByteArray smallTemplate(int task, const QString &marker)
+{
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><h1>%1</h1>\n").arg(marker);
+    for (const QString &name : Placeholders::common + Placeholders::ofTask(task))
+        html += QStringLiteral("<p>%1=%2</p>\n").arg(name.mid(2), name);
+    return html.toUtf8() + "</body></html>\n";
+}
+
+// Files the report of task N with measures that each have a value of their own; returns
+// whether the filed signal came.
+bool fileReport(Result &result, int task, bool display, int session, int trials = 40)
+{
+    QSignalSpy filed(&result, &Result::filed);
+    const QDateTime start(QDate(2024, 3, 9), QTime(8, 7, 30));
+    const QTime duration(1, 5, 3);
+    switch (task) {
+    case 1:
+        result.goResult1(display, start, session, duration, trials, 101, 102, 103, 104, 105, 106, 107, 108, 109,
+                         110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121);
+        break;
+    case 2:
+        result.goResult2(display, start, session, duration, trials, 511.4, 21.24, -30.6, 0.4567, 482.0, 18.04,
+                         -12.2, 0.25, 455.6, 17.96, 3.0, 0.0);
+        break;
+    case 3:
+        result.goResult3(display, start, session, duration, trials, 612.7, 35.54, -44.4, 0.3124, 2.0, 5.0, 1.0);
+        break;
+    default:
+        result.goResult4(display, start, session, duration, trials, 14.4, 9.6, 2.76, -0.1234, 0.8764, 1.24, 7.6,
+                         0.0624);
+        break;
+    }
+    return filed.count() > 0 || filed.wait(60000);
+}
+
+QString pdfName(int task, const QString &session)
+{
+    return QStringLiteral("Archives/%1/Output_T%2_S%3_%1.pdf").arg(patientKey, QString::number(task), session);
+}
+
+// Counts the times a window is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+} // namespace
+
+class TestResult : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void viewCreatedOnlyForAReport();
+    void filesEachTask_data();
+    void filesEachTask();
+    void frenchDecimalComma();
+    void assessorMissing();
+    void filedTwiceOverwrites();
+    void displayChoosesWindow_data();
+    void displayChoosesWindow();
+    void templateLanguage_data();
+    void templateLanguage();
+    void unreadableTemplate();
+    void unwritablePdf();
+
+private:
+    std::unique_ptr<InstalledTree> tree;
+    void setUpPatient();
+};
+
+void TestResult::init()
+{
+    QLocale::setDefault(QLocale::c());
+    tree = std::make_unique<InstalledTree>();
+    setUpPatient();
+}
+
+void TestResult::cleanup()
+{
+    tree.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestResult::setUpPatient()
+{
+    Calibration cal;
+    cal.setPatientName(patientKey);
+    cal.setLastName(QStringLiteral("Zeller"));
+    cal.setFirstName(QStringLiteral("Anna"));
+    cal.setDob(QDate(1944, 6, 5));
+    QDir().mkpath(tree->path(QStringLiteral("Archives/") + patientKey));
+    tree->write("Parameters/assessor.txt", assessorLine);
+    for (int task = 1; task <= 4; ++task)
+        tree->write(QStringLiteral("Languages/En/Kestrova_Task%1_en.html").arg(task), smallTemplate(task, "ENGLISH"));
+}
+
+void TestResult::viewCreatedOnlyForAReport()
+{
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(!result.webView());
+    QVERIFY(owner.findChildren<QWebEngineView *>().isEmpty());
+    QVERIFY(fileReport(result, 3, false, 1));
+    QVERIFY(result.webView());
+    QCOMPARE(result.webView()->objectName(), QStringLiteral("webView"));
+    QCOMPARE(result.webView()->zoomFactor(), 1.2);
+}
+
+void TestResult::filesEachTask_data()
+{
+    QTest::addColumn<int>("task");
+    QTest::addColumn<int>("session");
+    QTest::addColumn<QString>("sessionText");
+    QTest::addColumn<QStringList>("measures");
+    QTest::newRow("visual recognition, session 7")
+        << 1 << 7 << "07" << QStringList{"t1_central=101", "t1a_inf=106", "t1a_sup=104", "t1c_limit_s=119"};
+    QTest::newRow("central cue attention, session 12")
+        << 2 << 12 << "12" << QStringList{"t2a_neutral=511", "t2a_error= 21.2", "t2b_r2=0.250", "t2c_slope= 3"};
+    QTest::newRow("movement detection, session 7")
+        << 3 << 7 << "07" << QStringList{"t3rt=613", "t3_r2=0.312", "t3_lr= 5"};
+    QTest::newRow("working memory, session 9")
+        << 4 << 9 << "09" << QStringList{"t4_average_l= 10", "t4l_slope=-0.123", "t4_intercept= 8"};
+}
+
+void TestResult::filesEachTask()
+{
+    QFETCH(int, task);
+    QFETCH(int, session);
+    QFETCH(QString, sessionText);
+    QFETCH(QStringList, measures);
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(fileReport(result, task, false, session));
+    const QString text = pdfText(tree->path(pdfName(task, sessionText)));
+    QVERIFY2(!text.isEmpty(), qPrintable(pdfName(task, sessionText)));
+    for (const QString &expected :
+         QStringList{"ENGLISH", "version=1.1", "assessor=Dr. Jane Roe", "institution=Clinic Beaulieu",
+                     "street=Rue du Lac 4", "code=1007", "city=Lausanne", "country=Switzerland", "f_name=Anna",
+                     "l_name=Zeller", "dob=05.06.1944", "date=09.03.2024", "time=08:07",
+                     "session=" + sessionText, "duration=05:03", "trials=40"}
+             + measures)
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in\n") + text));
+    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("v_[a-z0-9]"))), qPrintable(text));
+}
+
+void TestResult::frenchDecimalComma()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(fileReport(result, 2, false, 3));
+    const QString text = pdfText(tree->path(pdfName(2, "03")));
+    QVERIFY2(text.contains("t2a_error= 21,2") && text.contains("t2a_r2=0,457"), qPrintable(text));
+}
+
+void TestResult::assessorMissing()
+{
+    QFile::remove(tree->path("Parameters/assessor.txt"));
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(fileReport(result, 4, false, 2));
+    const QString text = pdfText(tree->path(pdfName(4, "02")));
+    QStringList left;
+    auto found = QRegularExpression(QStringLiteral("v_[a-z0-9_]+")).globalMatch(text);
+    while (found.hasNext())
+        left << found.next().captured();
+    QCOMPARE(left, (QStringList{"v_assessor", "v_institution", "v_street", "v_code", "v_city", "v_country"}));
+    QVERIFY(text.contains("l_name=Zeller"));
+}
+
+void TestResult::filedTwiceOverwrites()
+{
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(fileReport(result, 2, false, 5, 40));
+    QVERIFY(pdfText(tree->path(pdfName(2, "05"))).contains("trials=40"));
+    QVERIFY(fileReport(result, 2, false, 5, 41));
+    const QString text = pdfText(tree->path(pdfName(2, "05")));
+    QVERIFY2(text.contains("trials=41") && !text.contains("trials=40"), qPrintable(text));
+    QCOMPARE(QDir(tree->path("Archives/" + patientKey)).entryList(QDir::Files),
+             QStringList{QFileInfo(pdfName(2, "05")).fileName()});
+}
+
+void TestResult::displayChoosesWindow_data()
+{
+    QTest::addColumn<bool>("display");
+    QTest::newRow("main menu: filed only") << false;
+    QTest::newRow("results: shown and filed") << true;
+}
+
+void TestResult::displayChoosesWindow()
+{
+    QFETCH(bool, display);
+    QWidget owner;
+    Result result(&owner);
+    ShowCounter counter;
+    result.installEventFilter(&counter);
+    QVERIFY(fileReport(result, 1, display, 7));
+    QVERIFY(tree->exists(pdfName(1, "07")));
+    QCOMPARE(result.isVisible(), display);
+    QCOMPARE(counter.shows, display ? 1 : 0);
+}
+
+void TestResult::templateLanguage_data()
+{
+    QTest::addColumn<bool>("frenchInstalled");
+    QTest::addColumn<QString>("marker");
+    QTest::newRow("french template") << true << "FRANCAIS";
+    QTest::newRow("no french template: english") << false << "ENGLISH";
+}
+
+void TestResult::templateLanguage()
+{
+    QFETCH(bool, frenchInstalled);
+    QFETCH(QString, marker);
+    if (frenchInstalled)
+        tree->write("Languages/Fr/Kestrova_Task3_fr.html", smallTemplate(3, "FRANCAIS"));
+    Calibration().setLanguage(1);
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(fileReport(result, 3, false, 1));
+    const QString text = pdfText(tree->path(pdfName(3, "01")));
+    QVERIFY2(text.contains(marker) && text.contains("t3rt=613"), qPrintable(text));
+}
+
+void TestResult::unreadableTemplate()
+{
+    QFile::remove(tree->path("Languages/En/Kestrova_Task2_en.html"));
+    MessageBoxCatcher boxes;
+    QWidget owner;
+    Result result(&owner);
+    QSignalSpy filed(&result, &Result::filed);
+    // The box is modal: the slot returns once the assessor has dismissed it.
+    result.goResult2(true, QDateTime::currentDateTime(), 7, QTime(0, 12, 0), 60, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12);
+    QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
+    QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
+    QTest::qWait(1000);
+    QCOMPARE(filed.count(), 0);
+    QVERIFY(QDir(tree->path("Archives/" + patientKey)).isEmpty());
+    QVERIFY(!result.isVisible());
+}
+
+void TestResult::unwritablePdf()
+{
+    QDir(tree->path("Archives/" + patientKey)).removeRecursively();
+    MessageBoxCatcher boxes;
+    QWidget owner;
+    Result result(&owner);
+    QSignalSpy filed(&result, &Result::filed);
+    QVERIFY(fileReport(result, 4, false, 7));
+    QCOMPARE(filed.count(), 1);
+    QCOMPARE(filed.at(0).at(1).toBool(), false);
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    const QString expectedPath = QDir(tree->path(pdfName(4, "07"))).absolutePath();
+    QVERIFY2(boxes.texts.value(0).startsWith("Failed to write " + expectedPath + "\n"), qPrintable(boxes.texts.value(0)));
+    QVERIFY(!tree->exists("Archives/" + patientKey));
+}
+
+KESTROVA_WEBENGINE_TEST_MAIN(TestResult)
+#include "tst_result.moc"
