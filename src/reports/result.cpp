@@ -150,8 +150,8 @@ void Result::timerRanOut(int task)
 void Result::printPdf(int task)
 {
     const QString path = pdfPaths[task - 1];
-    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                         QPageLayout::Millimeter);
+    // The templates lay out a whole A4 sheet with its own margins.
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
     QPointer<Result> self(this);
     page.view()->page()->printToPdf(
         [self, path](const QByteArray &pdf) {

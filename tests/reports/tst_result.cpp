@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <QTextDocumentFragment>
 #include <QWebEngineView>
 
 #include "calibration/calibration.h"
@@ -90,6 +91,8 @@ private slots:
     void templateLanguage();
     void unreadableTemplate();
     void unwritablePdf();
+    void shippedTemplates_data();
+    void shippedTemplates();
 
 private:
     std::unique_ptr<InstalledTree> tree;
@@ -282,6 +285,80 @@ void TestResult::unwritablePdf()
     const QString expectedPath = QDir(tree->path(pdfName(4, "07"))).absolutePath();
     QVERIFY2(boxes.texts.value(0).startsWith("Failed to write " + expectedPath + "\n"), qPrintable(boxes.texts.value(0)));
     QVERIFY(!tree->exists("Archives/" + patientKey));
+}
+
+void TestResult::shippedTemplates_data()
+{
+    QTest::addColumn<int>("task");
+    QTest::addColumn<QString>("installed");   // language folder whose template is installed
+    QTest::addColumn<int>("language");        // interface language
+    QTest::addColumn<bool>("assessorFile");
+    QTest::addColumn<int>("session");
+    QTest::addColumn<QString>("sessionText");
+    QTest::addColumn<QStringList>("numbers");  // measures as the user's locale writes them
+
+    QTest::newRow("En, visual recognition") << 1 << "En" << 0 << true << 7 << "07" << QStringList{"101", "106", "119"};
+    QTest::newRow("Fr, visual recognition") << 1 << "Fr" << 1 << true << 12 << "12" << QStringList{"101", "121"};
+    QTest::newRow("En, central cue attention") << 2 << "En" << 0 << true << 12 << "12" << QStringList{"0.457", "21.2"};
+    QTest::newRow("Fr, central cue attention") << 2 << "Fr" << 1 << true << 7 << "07" << QStringList{"0,457", "21,2"};
+    QTest::newRow("En, movement detection") << 3 << "En" << 0 << true << 7 << "07" << QStringList{"0.312", "35.5"};
+    QTest::newRow("Fr, movement detection") << 3 << "Fr" << 1 << true << 12 << "12" << QStringList{"0,312", "35,5"};
+    QTest::newRow("En, working memory") << 4 << "En" << 0 << true << 12 << "12" << QStringList{"0.876", "-0.123"};
+    QTest::newRow("Fr, working memory") << 4 << "Fr" << 1 << true << 7 << "07" << QStringList{"0,876", "-0,123"};
+    QTest::newRow("Fr interface, English template only")
+        << 2 << "En" << 1 << true << 7 << "07" << QStringList{"0,457", "21,2"};
+    QTest::newRow("Fr, no assessor file") << 3 << "Fr" << 1 << false << 7 << "07" << QStringList{"0,312"};
+}
+
+// Files reports from the templates that ship with the program and reads them back.
+void TestResult::shippedTemplates()
+{
+    QFETCH(int, task);
+    QFETCH(QString, installed);
+    QFETCH(int, language);
+    QFETCH(bool, assessorFile);
+    QFETCH(int, session);
+    QFETCH(QString, sessionText);
+    QFETCH(QStringList, numbers);
+
+    QDir(tree->path("Languages")).removeRecursively();
+    const QString name = QStringLiteral("Kestrova_Task%1_%2.html").arg(task).arg(installed.toLower());
+    const QString shipped = QStringLiteral(KESTROVA_SOURCE_DIR "/languages/%1/%2").arg(installed, name);
+    QDir().mkpath(tree->path("Languages/" + installed));
+    QVERIFY2(QFile::copy(shipped, tree->path("Languages/" + installed + "/" + name)), qPrintable(shipped));
+    if (!assessorFile)
+        QFile::remove(tree->path("Parameters/assessor.txt"));
+    Calibration().setLanguage(language);
+    if (language == 1)
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+
+    // The template's heading tells which one was filed.
+    QFile source(shipped);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const auto heading = QRegularExpression(QStringLiteral("<h1>(.*)</h1>")).match(QString::fromUtf8(source.readAll()));
+    QVERIFY(heading.hasMatch());
+
+    QWidget owner;
+    Result result(&owner);
+    QVERIFY(fileReport(result, task, false, session));
+    QString text = pdfText(tree->path(pdfName(task, sessionText)));
+    QVERIFY2(!text.isEmpty(), qPrintable(pdfName(task, sessionText)));
+    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    QStringList expected = {QTextDocumentFragment::fromHtml(heading.captured(1)).toPlainText(), "Anna", "Zeller",
+                            "05.06.1944", "09.03.2024", "08:07", sessionText, "05:03", "40", "1.1"};
+    if (assessorFile)
+        expected << "Dr. Jane Roe" << "Clinic Beaulieu" << "Rue du Lac 4" << "Lausanne";
+    for (const QString &part : expected + numbers)
+        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in\n") + text));
+
+    QStringList left;
+    auto found = QRegularExpression(QStringLiteral("v_[a-z0-9_]+")).globalMatch(text);
+    while (found.hasNext())
+        left << found.next().captured();
+    left.removeDuplicates();
+    left.sort();
+    const QStringList assessorPlaceholders = {"v_assessor", "v_city", "v_code", "v_country", "v_institution", "v_street"};
+    QCOMPARE(left, assessorFile ? QStringList{} : assessorPlaceholders);
 }
 
 KESTROVA_WEBENGINE_TEST_MAIN(TestResult)
