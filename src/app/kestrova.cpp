@@ -20,6 +20,7 @@
 #include "patients/newpatient.h"
 #include "patients/patientlist.h"
 #include "support/recordheaders.h"
+#include "tasks/test2/test2.h"
 
 Kestrova::Kestrova(QWidget *parent)
     : QMainWindow(parent)
@@ -28,6 +29,7 @@ Kestrova::Kestrova(QWidget *parent)
     ui.lbl_versionNb->setText(QStringLiteral("1.1"));
 
     cal = new Calibration(this);
+    test2 = new Test2(this);
     newPatient = new NewPatient(this);
     assessor = new Assessor(this);
     timer1 = new QTimer(this);
@@ -164,9 +166,14 @@ void Kestrova::raiseSessionCounter(int task)
     sessionBox(task)->setText(QString::number(cal->isSessionNb(task)));
 }
 
-// Each launch raises the task's counter; the task window itself starts the run.
+// Each launch raises the task's counter; the task window then starts its run with the options.
 void Kestrova::toTest1() { raiseSessionCounter(1); }
-void Kestrova::toTest2() { raiseSessionCounter(2); }
+void Kestrova::toTest2()
+{
+    raiseSessionCounter(2);
+    test2->goTest2(0, ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(),
+                   ui.cb_parameters->isChecked(), ui.cb_fixedDuration->isChecked());
+}
 void Kestrova::toTest3() { raiseSessionCounter(3); }
 void Kestrova::toTest4() { raiseSessionCounter(4); }
 void Kestrova::toTest5() { raiseSessionCounter(5); }

@@ -12,6 +12,7 @@ class NewPatient;
 class Preferences;
 class QLineEdit;
 class QTimer;
+class Test2;
 class WebViewer;
 
 // The main window: the assessor picks a patient and launches the tasks. Dialogs and task
@@ -60,6 +61,7 @@ private:
 
     Ui::KestrovaClass ui;
     Calibration *cal = nullptr;
+    Test2 *test2 = nullptr;
     NewPatient *newPatient = nullptr;
     Assessor *assessor = nullptr;
     QTimer *timer1 = nullptr;

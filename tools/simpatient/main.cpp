@@ -1,0 +1,115 @@
+// kestrova-simpatient: runs a whole task through Kestrova's real windows, in-process, with a
+// simulated patient, for testing, demonstration and validation. Run from <root>/bin:
+//
+//   ./kestrova-simpatient --task 2 --patient 'Last;First;dd.MM.yyyy' [--seed N] [--verbose]
+//
+// Prints the run's result row (and what the patient measured) and exits 0; on any failure
+// prints what went wrong and exits 1 (2 for a wrong command line).
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QTranslator>
+
+#include "app/kestrova.h"
+#include "app/language.h"
+#include "attentionpatient.h"
+#include "calibration/calibration.h"
+#include "driver.h"
+
+namespace {
+AttentionPatient *attention = nullptr;
+bool verbose = false;
+
+// The task windows write their diagnostics to the debug channel; the attention patient
+// reads the onset lines from it. Debug lines are shown only with --verbose.
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (attention)
+        attention->taskMessage(message);
+    if (type != QtDebugMsg || verbose)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int fail(const QString &message, int code = 1)
+{
+    std::fprintf(stderr, "kestrova-simpatient: %s\n", qPrintable(message));
+    return code;
+}
+
+// The strategy of task N; tasks 1, 3 and 4 join here as their windows come.
+std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
+{
+    switch (task) {
+    case 2: {
+        auto strategy = std::make_unique<AttentionPatient>(seed);
+        attention = strategy.get();
+        return strategy;
+    }
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Runs a Kestrova task with a simulated patient."));
+    parser.addHelpOption();
+    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (2)."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption patientOption(QStringLiteral("patient"),
+                                           QStringLiteral("The patient as 'Last;First;dd.MM.yyyy'."),
+                                           QStringLiteral("patient"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the patient's answers."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"), QStringLiteral("Show the task's debug lines."));
+    parser.addOptions({taskOption, patientOption, seedOption, verboseOption});
+    parser.process(app);
+
+    bool ok = false;
+    const int task = parser.value(taskOption).toInt(&ok);
+    if (!ok)
+        return fail(QStringLiteral("--task N is required"), 2);
+    const QStringList fields = parser.value(patientOption).split(QLatin1Char(';'));
+    const QDate dob = fields.size() == 3 ? QDate::fromString(fields[2], QStringLiteral("dd.MM.yyyy")) : QDate();
+    if (fields.size() != 3 || fields[0].isEmpty() || fields[1].isEmpty() || !dob.isValid())
+        return fail(QStringLiteral("--patient 'Last;First;dd.MM.yyyy' is required"), 2);
+    unsigned int seed = unsigned(std::time(nullptr));
+    if (parser.isSet(seedOption)) {
+        seed = parser.value(seedOption).toUInt(&ok);
+        if (!ok)
+            return fail(QStringLiteral("--seed must be a whole number"), 2);
+    }
+    verbose = parser.isSet(verboseOption);
+
+    std::unique_ptr<TaskStrategy> strategy = strategyFor(task, seed);
+    if (!strategy)
+        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2)").arg(task), 2);
+    qInstallMessageHandler(messageHandler);
+
+    Calibration context;
+    QTranslator translator;
+    loadLanguage(translator, context);
+    app.installTranslator(&translator);
+    Kestrova window;
+    window.show();
+
+    Driver driver(window, *strategy, Driver::Patient{fields[0], fields[1], dob});
+    QString error;
+    const bool done = driver.run(&error);
+    std::printf("%s\n", qPrintable(strategy->summary()));
+    if (!done)
+        return fail(error);
+    std::printf("report %s\n%s\n", qPrintable(driver.reportPath()), qPrintable(driver.resultRow()));
+    std::fflush(stdout);
+    attention = nullptr;
+    window.closeApp();
+    return 0;
+}
