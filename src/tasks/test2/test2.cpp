@@ -52,6 +52,9 @@ constexpr int demoPause = 2000;
 constexpr int demoCross = 1500;
 constexpr int demoAsterisk = 500;
 const QPoint parkedCursor(10, 700);
+// Stimulus timers wake this much before their deadline and the step waits out the rest on
+// the monotonic clock: the event loop's millisecond timeouts alone come up to 1 ms late.
+constexpr int earlyWakeMs = 2;
 const char *const black = "background-color:rgb(0, 0, 0)";
 } // namespace
 
@@ -472,42 +475,61 @@ void Test2::sequence0()
     markedError = false;
     ui.lbl_asterisk->hide();
     fixDuration = std::rand() % randomFixation + timer01;
-    fixationTimer->start(fixDuration);
+    startStep(fixationTimer, fixDuration);
     ui.le_no->setText(QString::number(score.validCount + 1));
     trialStep = 1;
     trialError = 0;
 }
 
+void Test2::startStep(QTimer *timer, int ms)
+{
+    stepDeadlineNs = cycleClock.nsecsElapsed() + qint64(ms) * 1000000;
+    timer->start(std::max(0, ms - earlyWakeMs));
+}
+
+void Test2::awaitStepDeadline() const
+{
+    // Only the last moments before a deadline are waited out; a step started early (by the
+    // assessor's keys or a test) does not wait.
+    if (stepDeadlineNs - cycleClock.nsecsElapsed() > qint64(earlyWakeMs) * 1000000)
+        return;
+    while (cycleClock.nsecsElapsed() < stepDeadlineNs) {
+    }
+}
+
 void Test2::sequence1()
 {
     fixationTimer->stop();
+    awaitStepDeadline();
     score.cueOnset(currentCond);
     if (currentCond == AttentionScore::Alerted) {
         cross->hide();
         ui.lbl_asterisk->show();
     }
-    cueTimer->start(timer02);
     cueOnsetNs = cycleClock.nsecsElapsed();
+    startStep(cueTimer, timer02);
     trialStep = 2;
 }
 
 void Test2::sequence2()
 {
     cueTimer->stop();
+    awaitStepDeadline();
     intervalClock.start();
-    intervalOnsetNs = cycleClock.nsecsElapsed();
     if (currentCond != AttentionScore::Oriented) {
         cross->show();
         ui.lbl_asterisk->hide();
         arrow->hide();
     }
-    intervalTimer->start(timer03);
+    intervalOnsetNs = cycleClock.nsecsElapsed();
+    startStep(intervalTimer, timer03);
     trialStep = 3;
 }
 
 void Test2::sequence3()
 {
     intervalTimer->stop();
+    awaitStepDeadline();
     const int index = posIndex[currentCond];
     const int place = posTable[currentCond].at(index);
     qDebug("%c %4d %4d", "abc"[currentCond], index, place);

@@ -88,6 +88,9 @@ private:
     enum { phaseTest = 0 };
 
     QTimer *makeTimer(void (Test2::*slot)());
+    // Starts a stimulus timer for ms from now, with its deadline on the trial's clock.
+    void startStep(QTimer *timer, int ms);
+    void awaitStepDeadline() const;
     void readSetting(QLineEdit *field, int &setting, int minimum);
     void showTimeCycle();
     void placeAtCenter(QWidget *widget);
@@ -185,6 +188,7 @@ private:
     QElapsedTimer rtClock;
     qint64 cueOnsetNs = 0;
     qint64 intervalOnsetNs = 0;
+    qint64 stepDeadlineNs = 0;
 
     int centerX = 512;
     int centerY = 384;
