@@ -34,10 +34,7 @@
 
 #include "calibration/calibration.h"
 #include "reports/result.h"
-#include "stimuli/drawarrow.h"
-#include "stimuli/drawcross.h"
-#include "stimuli/drawgrayrectangle.h"
-#include "stimuli/drawrectangle.h"
+#include "stimuli/drawwidgets.h"
 #include "support/random.h"
 #include "support/recordrow.h"
 #include "support/statistic.h"
