@@ -534,6 +534,7 @@ void Test2::sequence3()
     rtClock.start();
     targetShown = true;
     target->show();
+    const qint64 targetNs = cycleClock.nsecsElapsed();
     if (fixedDn)
         responseTimer->start(timer04);
     dtSession = QDateTime::currentDateTime();
@@ -541,7 +542,6 @@ void Test2::sequence3()
     if (debug) {
         // Actual cue duration and cue-target interval of this trial on the monotonic clock,
         // for the assessor checking the display's timing.
-        const qint64 targetNs = cycleClock.nsecsElapsed();
         const double cueMs = (intervalOnsetNs - cueOnsetNs) / 1e6;
         const double intervalMs = (targetNs - intervalOnsetNs) / 1e6;
         qDebug("onsets %d %.3f %.3f %d %d", currentCond, cueMs, intervalMs, timer02, timer03);
