@@ -91,6 +91,12 @@ bool Driver::ensurePatient(QString *error)
         *error = QStringLiteral("the new-patient dialog has no date of birth field");
         return false;
     }
+    // The gender: the first of the list, chosen with the keyboard.
+    auto *gender = child<QComboBox>(dialog, "cob_genre");
+    if (gender) {
+        gender->setFocus();
+        QTest::keyClick(gender, Qt::Key_Home);
+    }
     dob->setFocus();
     dob->setDate(m_patient.dob);
     if (!SimulatedInput::typeInto(dialog, "le_lastName", m_patient.lastName, error)
