@@ -681,39 +681,38 @@ void Test2::keyPressEvent(QKeyEvent *event)
     case Qt::Key_P:
         if (trialStep == 4 && !fixedDn) {
             records.writeInterruption(QStringLiteral("paused"));
-            stopTrialTimers();
-            cross->hide();
-            ui.lbl_asterisk->hide();
-            arrow->hide();
-            placeAtCenter(target);
-            target->hide();
+            holdTrial(2);
             targetShown = false;
             // The abandoned trial leaves no trace; it is presented again after the pause.
             score.abandonTrial(currentCond);
             trialStep = 0;
-            showPhase(2);
-            ui.pb_continue->show();
-            arrowCursorAtCenter();
         }
         break;
     case Qt::Key_E:
         if (trialStep == 4 && !fixedDn) {
             markedError = true;
-            stopTrialTimers();
-            cross->hide();
-            ui.lbl_asterisk->hide();
-            arrow->hide();
-            placeAtCenter(target);
-            target->hide();
-            showPhase(3);
-            ui.pb_continue->show();
-            arrowCursorAtCenter();
+            holdTrial(3);
             sequence4();
         }
         break;
     default:
         break;
     }
+}
+
+// Pause or assessor-marked error: the trial stops, the screen is cleared and the block waits
+// for "Continue".
+void Test2::holdTrial(int phase)
+{
+    stopTrialTimers();
+    cross->hide();
+    ui.lbl_asterisk->hide();
+    arrow->hide();
+    placeAtCenter(target);
+    target->hide();
+    showPhase(phase);
+    ui.pb_continue->show();
+    arrowCursorAtCenter();
 }
 
 void Test2::mousePressEvent(QMouseEvent *event)
@@ -815,18 +814,14 @@ void Test2::i_sequence1()
 
 void Test2::i_sequence2()
 {
-    ui.lbl_instruction->hide();
-    cross->show();
     demoPlace = 0;
-    demoTimer3->start(demoPause);
+    startDemonstration(demoTimer3, demoPause);
 }
 
 void Test2::i_sequence3()
 {
     demoTimer3->stop();
-    target->move(TargetPlaces::topLeft(centerX, centerY, demoPlace));
-    target->show();
-    demoPlace = (demoPlace + 1) % TargetPlaces::count;
+    showDemoTarget();
     demoTimer4->start(demoPause);
 }
 
@@ -837,16 +832,39 @@ void Test2::i_sequence4()
     demoTimer3->start(demoPause);
 }
 
-void Test2::i_sequence10()
+// The first instruction screen of the alerted or oriented condition.
+void Test2::showConditionInstructions(const QString &text)
 {
     inInstruction = true;
     hideStimuli();
     setCursor(Qt::ArrowCursor);
     showPhase(0);
-    showInstruction(textAlerted);
+    showInstruction(text);
     ui.pb_go->hide();
     ui.pb_next->show();
     moveCursorTo(ui.pb_next);
+}
+
+// The cross, then a demonstration loop starting with `first`.
+void Test2::startDemonstration(QTimer *first, int ms)
+{
+    ui.lbl_instruction->hide();
+    cross->show();
+    first->start(ms);
+}
+
+// The demonstration target at the next place, shown with the cross.
+void Test2::showDemoTarget()
+{
+    cross->show();
+    target->move(TargetPlaces::topLeft(centerX, centerY, demoPlace));
+    target->show();
+    demoPlace = (demoPlace + 1) % TargetPlaces::count;
+}
+
+void Test2::i_sequence10()
+{
+    showConditionInstructions(textAlerted);
 }
 
 void Test2::i_sequence11()
@@ -856,9 +874,7 @@ void Test2::i_sequence11()
 
 void Test2::i_sequence12()
 {
-    ui.lbl_instruction->hide();
-    cross->show();
-    demoTimer13->start(demoCross);
+    startDemonstration(demoTimer13, demoCross);
 }
 
 void Test2::i_sequence13()
@@ -873,10 +889,7 @@ void Test2::i_sequence14()
 {
     demoTimer14->stop();
     ui.lbl_asterisk->hide();
-    cross->show();
-    target->move(TargetPlaces::topLeft(centerX, centerY, demoPlace));
-    target->show();
-    demoPlace = (demoPlace + 1) % TargetPlaces::count;
+    showDemoTarget();
     demoTimer15->start(demoPause);
 }
 
@@ -889,14 +902,7 @@ void Test2::i_sequence15()
 
 void Test2::i_sequence20()
 {
-    inInstruction = true;
-    hideStimuli();
-    setCursor(Qt::ArrowCursor);
-    showPhase(0);
-    showInstruction(textOriented);
-    ui.pb_go->hide();
-    ui.pb_next->show();
-    moveCursorTo(ui.pb_next);
+    showConditionInstructions(textOriented);
 }
 
 void Test2::i_sequence21()
@@ -906,9 +912,7 @@ void Test2::i_sequence21()
 
 void Test2::i_sequence22()
 {
-    ui.lbl_instruction->hide();
-    cross->show();
-    demoTimer23->start(demoCross);
+    startDemonstration(demoTimer23, demoCross);
 }
 
 void Test2::i_sequence23()
@@ -925,10 +929,7 @@ void Test2::i_sequence24()
 {
     demoTimer24->stop();
     arrow->hide();
-    cross->show();
-    target->move(TargetPlaces::topLeft(centerX, centerY, demoPlace));
-    target->show();
-    demoPlace = (demoPlace + 1) % TargetPlaces::count;
+    showDemoTarget();
     demoTimer25->start(demoPause);
 }
 

@@ -104,9 +104,13 @@ private:
     void stopDemoTimers();
     void showInstruction(const QString &text);
     void showPhase(int phase);
+    void showConditionInstructions(const QString &text);
+    void startDemonstration(QTimer *first, int ms);
+    void showDemoTarget();
     void prepareTraining(int cond);
     bool openTrialLog();
     void response();
+    void holdTrial(int phase);
     void startAfterResponse();
     void endOfTest();
     void endWithoutResults(const char *row);
