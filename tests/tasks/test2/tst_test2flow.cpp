@@ -3,6 +3,7 @@
 #include "app/kestrova.h"
 #include "calibration/calibration.h"
 #include "installedtree.h"
+#include "messageboxcatcher.h"
 #include "support/recordheaders.h"
 #include "tasks/test2/test2.h"
 
@@ -105,6 +106,7 @@ private slots:
     void refusedSettings();
     void realTimersRunATrial();
     void sessionCountingBothWays();
+    void failedStartRestoresCounter();
 };
 
 void TestTest2Flow::spaceBeforeTarget_data()
@@ -490,6 +492,23 @@ void TestTest2Flow::sessionCountingBothWays()
     QTest::qWait(400);
     QCOMPARE(box->text(), QStringLiteral("5"));
     QVERIFY(tree.read("Parameters/patients_list.txt").startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
+}
+
+// The trial log cannot be opened: the assessor is told, no block starts, and the session is
+// not counted.
+void TestTest2Flow::failedStartRestoresCounter()
+{
+    Run run;
+    QFile::remove(run.tree.path("Results/output.csv"));
+    QVERIFY(QDir().mkpath(run.tree.path("Results/output.csv")));
+    MessageBoxCatcher boxes;
+    run.window->goTest2(0, false, false, false, false);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 2000);
+    QCOMPARE(boxes.titles.value(0), QStringLiteral("Error"));
+    QVERIFY(boxes.texts.value(0).contains(QStringLiteral("output.csv")));
+    QVERIFY(!run.window->isVisible());
+    QVERIFY(!child<QPushButton>(run.window.get(), "pb_go")->isVisible());
+    QVERIFY(run.context.isEscapeSeq());
 }
 
 QTEST_MAIN(TestTest2Flow)
