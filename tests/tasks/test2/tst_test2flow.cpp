@@ -100,6 +100,8 @@ private slots:
     void markedErrorWaitsForContinue();
     void escapeWritesInterruptedRow();
     void instructionsOnlyWritesNothing();
+    void trainingThenTest_data();
+    void trainingThenTest();
     void blockOfOtherLength_data();
     void blockOfOtherLength();
     void secondRunAppendsWithoutHeaders();
@@ -344,6 +346,56 @@ void TestTest2Flow::instructionsOnlyWritesNothing()
     QCOMPARE(run.tree.read("Parameters/patients_list.txt"), patientRecord);
     QVERIFY(!run.tree.exists("Results/valid-output.csv"));
     QVERIFY(!run.tree.exists("Results/results_T2.csv"));
+}
+
+void TestTest2Flow::trainingThenTest_data()
+{
+    QTest::addColumn<bool>("withInstr");
+    QTest::newRow("training") << false;
+    QTest::newRow("instructions and training") << true;
+}
+
+// Three training blocks of 5 valid trials, neutral, alerted, oriented, each with its
+// instructions when asked, nothing of them in any file, then a mixed test block.
+void TestTest2Flow::trainingThenTest()
+{
+    QFETCH(bool, withInstr);
+    Run run;
+    run.window->goTest2(0, withInstr, true, true, false);
+    auto *next = child<QPushButton>(run.window.get(), "pb_next");
+    auto *go = child<QPushButton>(run.window.get(), "pb_go");
+    auto *phase = child<QLabel>(run.window.get(), "lbl_mode");
+    for (int cond = 1; cond <= 3; ++cond) {
+        if (withInstr) {
+            const int clicks = cond == 1 ? 4 : 3;
+            for (int click = 0; click < clicks; ++click) {
+                QVERIFY(next->isVisible());
+                QCOMPARE(phase->text(), QStringLiteral("INSTRUCTIONS"));
+                QTest::mouseClick(next, Qt::LeftButton);
+            }
+        }
+        QVERIFY2(go->isVisible(), qPrintable(QString::number(cond)));
+        QCOMPARE(phase->text(), QStringLiteral("TRAINING"));
+        QVERIFY(phase->isVisible());
+        QTest::mouseClick(go, Qt::LeftButton);
+        // Five valid trials end a training block.
+        for (int trial = 0; trial < 5; ++trial) {
+            QCOMPARE(run.condition(), cond);
+            run.validTrial();
+        }
+    }
+    QVERIFY(go->isVisible());
+    QVERIFY(!phase->isVisible());
+    QCOMPARE(run.tree.read("Results/output.csv"), logHeader);
+    QTest::mouseClick(go, Qt::LeftButton);
+    QSet<int> conditions;
+    for (int trial = 0; trial < 6; ++trial) {
+        conditions.insert(run.condition());
+        run.validTrial();
+    }
+    QCOMPARE(conditions, (QSet<int>{1, 2, 3}));
+    QCOMPARE(run.logRows().size(), 6);
+    QCOMPARE(fields(run.logRows().value(5)).value(10), QByteArray("6"));
 }
 
 void TestTest2Flow::blockOfOtherLength_data()
