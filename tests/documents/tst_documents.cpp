@@ -9,6 +9,7 @@
 
 #include "app/kestrova.h"
 #include "calibration/calibration.h"
+#include "context/paths.h"
 #include "documents/webviewer.h"
 #include "installedtree.h"
 #include "messageboxcatcher.h"
@@ -64,6 +65,8 @@ private slots:
     void aboutPlaceholders_data();
     void aboutPlaceholders();
     void pageMissingEverywhere();
+    void shippedAboutPage_data();
+    void shippedAboutPage();
     void relativeImageFound();
     void menusOpenPagesWithoutViewAtStart();
     void instructionBook_data();
@@ -161,6 +164,34 @@ void TestDocuments::pageMissingEverywhere()
     QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
     QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
     QVERIFY(viewer.isVisible());
+}
+
+void TestDocuments::shippedAboutPage_data()
+{
+    QTest::addColumn<int>("language");
+    const char *const folders[] = {"En", "Fr", "De", "It", "Es", "Nl"};
+    for (int language = 0; language < 6; ++language)
+        QTest::newRow(folders[language]) << language;
+}
+
+// The about page that ships in each language shows the version and the assessor.
+void TestDocuments::shippedAboutPage()
+{
+    QFETCH(int, language);
+    const QString folder = Paths::languageSubFolder(language);
+    const QString name = Paths::localizedName(language, QStringLiteral("Kestrova_About.html"));
+    QDir().mkpath(tree->path("Languages/" + folder));
+    QVERIFY(QFile::copy(QStringLiteral(KESTROVA_SOURCE_DIR "/languages/%1/%2").arg(folder, name),
+                        tree->path("Languages/" + folder + "/" + name)));
+    tree->write("Parameters/assessor.txt", "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n");
+    Calibration().setLanguage(language);
+    QWidget owner;
+    WebViewer viewer(&owner);
+    viewer.goAbout();
+    const QString text = shownText(viewer);
+    QVERIFY2(text.contains("Dr. Jane Roe") && text.contains("Clinic Beaulieu") && text.contains("1.1"),
+             qPrintable(text));
+    QVERIFY2(!text.contains("v_") && !viewer.webView()->title().contains("v_"), qPrintable(text));
 }
 
 void TestDocuments::relativeImageFound()
