@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="en_GB">
     <context>
+        <name>Assessor</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Failed to open %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>AssessorClass</name>
+        <message>
+            <source>Assessor</source>
+            <translation>Assessor</translation>
+        </message>
+        <message>
+            <source>Title :</source>
+            <translation>Title :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>Mr.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Mrs.</translation>
+        </message>
+        <message>
+            <source>Dr.</source>
+            <translation>Dr.</translation>
+        </message>
+        <message>
+            <source>Prof.</source>
+            <translation>Prof.</translation>
+        </message>
+        <message>
+            <source>Last Name :</source>
+            <translation>Last Name :</translation>
+        </message>
+        <message>
+            <source>First Name :</source>
+            <translation>First Name :</translation>
+        </message>
+        <message>
+            <source>Institution :</source>
+            <translation>Institution :</translation>
+        </message>
+        <message>
+            <source>Street :</source>
+            <translation>Street :</translation>
+        </message>
+        <message>
+            <source>Postal Code :</source>
+            <translation>Postal Code :</translation>
+        </message>
+        <message>
+            <source>City :</source>
+            <translation>City :</translation>
+        </message>
+        <message>
+            <source>Country :</source>
+            <translation>Country :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>Calibration</name>
         <message>
             <source>Error</source>
@@ -12,6 +88,61 @@
 %2</source>
             <translation>Failed to open %1
 %2</translation>
+        </message>
+        <message>
+            <source>Please enter value in mm</source>
+            <translation>Please enter value in mm</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationCheck</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated yet.
+Please calibrate it first: File &gt; Preferences... &gt; Re calibrate.</source>
+            <translation>The screen is not calibrated yet.
+Please calibrate it first: File &gt; Preferences... &gt; Re calibrate.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationClass</name>
+        <message>
+            <source>Calibration</source>
+            <translation>Calibration</translation>
+        </message>
+        <message>
+            <source>Horizontal calibration
+Enter the value of the line in mm :</source>
+            <translation>Horizontal calibration
+Enter the value of the line in mm :</translation>
+        </message>
+        <message>
+            <source>Vertical calibration
+Enter the value of the line in mm :</source>
+            <translation>Vertical calibration
+Enter the value of the line in mm :</translation>
+        </message>
+    </context>
+    <context>
+        <name>Identity</name>
+        <message>
+            <source>"%1" must not be empty.</source>
+            <translation>"%1" must not be empty.</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain a line break.</source>
+            <translation>"%1" must not contain a line break.</translation>
+        </message>
+        <message>
+            <source>"%1" must not be "%2".</source>
+            <translation>"%1" must not be "%2".</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain the character "%2".</source>
+            <translation>"%1" must not contain the character "%2".</translation>
         </message>
     </context>
     <context>
@@ -25,6 +156,22 @@
 %2</source>
             <translation>Failed to open %1
 %2</translation>
+        </message>
+        <message>
+            <source>Unable to find </source>
+            <translation>Unable to find </translation>
+        </message>
+        <message>
+            <source>Ouvrir</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <source>Previous reports (*.pdf)</source>
+            <translation>Previous reports (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Unable to open the file...</source>
+            <translation>Unable to open the file...</translation>
         </message>
     </context>
     <context>
@@ -160,6 +307,266 @@
         <message>
             <source>Publications</source>
             <translation>Publications</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatient</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatientClass</name>
+        <message>
+            <source>NewPatient</source>
+            <translation>NewPatient</translation>
+        </message>
+        <message>
+            <source>Gender :</source>
+            <translation>Gender :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>Mr.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Mrs.</translation>
+        </message>
+        <message>
+            <source>Last Name / study :</source>
+            <translation>Last Name / study :</translation>
+        </message>
+        <message>
+            <source>First Name  / id :</source>
+            <translation>First Name  / id :</translation>
+        </message>
+        <message>
+            <source>Date of birth :</source>
+            <translation>Date of birth :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageView</name>
+        <message>
+            <source>Unable to open file</source>
+            <translation>Unable to open file</translation>
+        </message>
+    </context>
+    <context>
+        <name>PreferencesClass</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Preferences</translation>
+        </message>
+        <message>
+            <source>Screen resolution :</source>
+            <translation>Screen resolution :</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>pixels</source>
+            <translation>pixels</translation>
+        </message>
+        <message>
+            <source>Horizontal pixel size :</source>
+            <translation>Horizontal pixel size :</translation>
+        </message>
+        <message>
+            <source>µm</source>
+            <translation>µm</translation>
+        </message>
+        <message>
+            <source>Re calibrate</source>
+            <translation>Re calibrate</translation>
+        </message>
+        <message>
+            <source>Vertical pixel size :</source>
+            <translation>Vertical pixel size :</translation>
+        </message>
+        <message>
+            <source>Screen frequency :</source>
+            <translation>Screen frequency :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>Result</name>
+        <message>
+            <source>The report could not be printed.</source>
+            <translation>The report could not be printed.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Failed to write %1
+%2</translation>
+        </message>
+        <message>
+            <source>Print Document</source>
+            <translation>Print Document</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultClass</name>
+        <message>
+            <source>Result</source>
+            <translation>Result</translation>
+        </message>
+    </context>
+    <context>
+        <name>TaskRecords</name>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Failed to open %1
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to create %1
+%2</source>
+            <translation>Failed to create %1
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Failed to write %1
+%2</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2</name>
+        <message>
+            <source>Attention
+neutral</source>
+            <translation>Attention
+neutral</translation>
+        </message>
+        <message>
+            <source>Attention
+alerted</source>
+            <translation>Attention
+alerted</translation>
+        </message>
+        <message>
+            <source>Attention
+oriented</source>
+            <translation>Attention
+oriented</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Example</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2Class</name>
+        <message>
+            <source>Central cue attention task</source>
+            <translation>Central cue attention task</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Main Menu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_RT</source>
+            <translation>Timer_RT</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Time Cycle :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Pitch :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Task :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Subtask :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>No :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Result :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>RT_delta :</translation>
+        </message>
+    </context>
+    <context>
+        <name>WebViewerClass</name>
+        <message>
+            <source>WebViewer</source>
+            <translation>WebViewer</translation>
         </message>
     </context>
 </TS>

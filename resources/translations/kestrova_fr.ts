@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_GB">
     <context>
+        <name>Assessor</name>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Impossible d'ouvrir %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>AssessorClass</name>
+        <message>
+            <source>Assessor</source>
+            <translation>Examinateur</translation>
+        </message>
+        <message>
+            <source>Title :</source>
+            <translation>Titre :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>M.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Mme</translation>
+        </message>
+        <message>
+            <source>Dr.</source>
+            <translation>Dr</translation>
+        </message>
+        <message>
+            <source>Prof.</source>
+            <translation>Pr</translation>
+        </message>
+        <message>
+            <source>Last Name :</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>First Name :</source>
+            <translation>Prénom :</translation>
+        </message>
+        <message>
+            <source>Institution :</source>
+            <translation>Institution :</translation>
+        </message>
+        <message>
+            <source>Street :</source>
+            <translation>Rue :</translation>
+        </message>
+        <message>
+            <source>Postal Code :</source>
+            <translation>Code postal :</translation>
+        </message>
+        <message>
+            <source>City :</source>
+            <translation>Ville :</translation>
+        </message>
+        <message>
+            <source>Country :</source>
+            <translation>Pays :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
         <name>Calibration</name>
         <message>
             <source>Error</source>
@@ -12,6 +88,61 @@
 %2</source>
             <translation>Impossible d'ouvrir %1
 %2</translation>
+        </message>
+        <message>
+            <source>Please enter value in mm</source>
+            <translation>Veuillez entrer la valeur en mm</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationCheck</name>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated yet.
+Please calibrate it first: File &gt; Preferences... &gt; Re calibrate.</source>
+            <translation>L'écran n'est pas encore calibré.
+Veuillez d'abord le calibrer : Fichier &gt; Préférences... &gt; Recalibrer.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationClass</name>
+        <message>
+            <source>Calibration</source>
+            <translation>Calibrage</translation>
+        </message>
+        <message>
+            <source>Horizontal calibration
+Enter the value of the line in mm :</source>
+            <translation>Calibrage horizontal
+Entrez la longueur de la ligne en mm :</translation>
+        </message>
+        <message>
+            <source>Vertical calibration
+Enter the value of the line in mm :</source>
+            <translation>Calibrage vertical
+Entrez la longueur de la ligne en mm :</translation>
+        </message>
+    </context>
+    <context>
+        <name>Identity</name>
+        <message>
+            <source>"%1" must not be empty.</source>
+            <translation>« %1 » ne doit pas être vide.</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain a line break.</source>
+            <translation>« %1 » ne doit pas contenir de saut de ligne.</translation>
+        </message>
+        <message>
+            <source>"%1" must not be "%2".</source>
+            <translation>« %1 » ne doit pas être « %2 ».</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain the character "%2".</source>
+            <translation>« %1 » ne doit pas contenir le caractère « %2 ».</translation>
         </message>
     </context>
     <context>
@@ -25,6 +156,22 @@
 %2</source>
             <translation>Impossible d'ouvrir %1
 %2</translation>
+        </message>
+        <message>
+            <source>Unable to find </source>
+            <translation>Introuvable : </translation>
+        </message>
+        <message>
+            <source>Ouvrir</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <source>Previous reports (*.pdf)</source>
+            <translation>Rapports précédents (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Unable to open the file...</source>
+            <translation>Impossible d'ouvrir le fichier...</translation>
         </message>
     </context>
     <context>
@@ -160,6 +307,266 @@
         <message>
             <source>Publications</source>
             <translation>Publications</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatient</name>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatientClass</name>
+        <message>
+            <source>NewPatient</source>
+            <translation>Nouveau patient</translation>
+        </message>
+        <message>
+            <source>Gender :</source>
+            <translation>Civilité :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>M.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Mme</translation>
+        </message>
+        <message>
+            <source>Last Name / study :</source>
+            <translation>Nom / étude :</translation>
+        </message>
+        <message>
+            <source>First Name  / id :</source>
+            <translation>Prénom  / id :</translation>
+        </message>
+        <message>
+            <source>Date of birth :</source>
+            <translation>Date de naissance :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageView</name>
+        <message>
+            <source>Unable to open file</source>
+            <translation>Impossible d'ouvrir le fichier</translation>
+        </message>
+    </context>
+    <context>
+        <name>PreferencesClass</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Préférences</translation>
+        </message>
+        <message>
+            <source>Screen resolution :</source>
+            <translation>Résolution de l'écran :</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>pixels</source>
+            <translation>pixels</translation>
+        </message>
+        <message>
+            <source>Horizontal pixel size :</source>
+            <translation>Taille horizontale du pixel :</translation>
+        </message>
+        <message>
+            <source>µm</source>
+            <translation>µm</translation>
+        </message>
+        <message>
+            <source>Re calibrate</source>
+            <translation>Recalibrer</translation>
+        </message>
+        <message>
+            <source>Vertical pixel size :</source>
+            <translation>Taille verticale du pixel :</translation>
+        </message>
+        <message>
+            <source>Screen frequency :</source>
+            <translation>Fréquence de l'écran :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>Result</name>
+        <message>
+            <source>The report could not be printed.</source>
+            <translation>Le rapport n'a pas pu être imprimé.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Impossible d'écrire %1
+%2</translation>
+        </message>
+        <message>
+            <source>Print Document</source>
+            <translation>Imprimer le document</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultClass</name>
+        <message>
+            <source>Result</source>
+            <translation>Résultat</translation>
+        </message>
+    </context>
+    <context>
+        <name>TaskRecords</name>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Impossible d'ouvrir %1
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to create %1
+%2</source>
+            <translation>Impossible de créer %1
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Impossible d'écrire %1
+%2</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2</name>
+        <message>
+            <source>Attention
+neutral</source>
+            <translation>Attention
+neutre</translation>
+        </message>
+        <message>
+            <source>Attention
+alerted</source>
+            <translation>Attention
+alertée</translation>
+        </message>
+        <message>
+            <source>Attention
+oriented</source>
+            <translation>Attention
+orientée</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Exemple</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2Class</name>
+        <message>
+            <source>Central cue attention task</source>
+            <translation>Attention à indice central</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuer</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Minuterie_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Minuterie_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Minuterie_03</translation>
+        </message>
+        <message>
+            <source>Timer_RT</source>
+            <translation>Minuterie_TR</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Minuterie_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Cycle :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Pas :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tâche :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Sous-tâche :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N° :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Résultat :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>TR_delta :</translation>
+        </message>
+    </context>
+    <context>
+        <name>WebViewerClass</name>
+        <message>
+            <source>WebViewer</source>
+            <translation>Visionneuse</translation>
         </message>
     </context>
 </TS>

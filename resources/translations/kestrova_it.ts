@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_GB">
     <context>
+        <name>Assessor</name>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Impossibile aprire %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>AssessorClass</name>
+        <message>
+            <source>Assessor</source>
+            <translation>Esaminatore</translation>
+        </message>
+        <message>
+            <source>Title :</source>
+            <translation>Titolo :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>Sig.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Sig.ra</translation>
+        </message>
+        <message>
+            <source>Dr.</source>
+            <translation>Dott.</translation>
+        </message>
+        <message>
+            <source>Prof.</source>
+            <translation>Prof.</translation>
+        </message>
+        <message>
+            <source>Last Name :</source>
+            <translation>Cognome :</translation>
+        </message>
+        <message>
+            <source>First Name :</source>
+            <translation>Nome :</translation>
+        </message>
+        <message>
+            <source>Institution :</source>
+            <translation>Istituto :</translation>
+        </message>
+        <message>
+            <source>Street :</source>
+            <translation>Via :</translation>
+        </message>
+        <message>
+            <source>Postal Code :</source>
+            <translation>CAP :</translation>
+        </message>
+        <message>
+            <source>City :</source>
+            <translation>Città :</translation>
+        </message>
+        <message>
+            <source>Country :</source>
+            <translation>Paese :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
         <name>Calibration</name>
         <message>
             <source>Error</source>
@@ -12,6 +88,61 @@
 %2</source>
             <translation>Impossibile aprire %1
 %2</translation>
+        </message>
+        <message>
+            <source>Please enter value in mm</source>
+            <translation>Inserire il valore in mm</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationCheck</name>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated yet.
+Please calibrate it first: File &gt; Preferences... &gt; Re calibrate.</source>
+            <translation>Lo schermo non è ancora calibrato.
+Calibrarlo prima: File &gt; Preferenze... &gt; Ricalibrare.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationClass</name>
+        <message>
+            <source>Calibration</source>
+            <translation>Calibrazione</translation>
+        </message>
+        <message>
+            <source>Horizontal calibration
+Enter the value of the line in mm :</source>
+            <translation>Calibrazione orizzontale
+Inserire la lunghezza della linea in mm :</translation>
+        </message>
+        <message>
+            <source>Vertical calibration
+Enter the value of the line in mm :</source>
+            <translation>Calibrazione verticale
+Inserire la lunghezza della linea in mm :</translation>
+        </message>
+    </context>
+    <context>
+        <name>Identity</name>
+        <message>
+            <source>"%1" must not be empty.</source>
+            <translation>«%1» non può essere vuoto.</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain a line break.</source>
+            <translation>«%1» non può contenere un a capo.</translation>
+        </message>
+        <message>
+            <source>"%1" must not be "%2".</source>
+            <translation>«%1» non può essere «%2».</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain the character "%2".</source>
+            <translation>«%1» non può contenere il carattere «%2».</translation>
         </message>
     </context>
     <context>
@@ -25,6 +156,22 @@
 %2</source>
             <translation>Impossibile aprire %1
 %2</translation>
+        </message>
+        <message>
+            <source>Unable to find </source>
+            <translation>Impossibile trovare </translation>
+        </message>
+        <message>
+            <source>Ouvrir</source>
+            <translation>Apri</translation>
+        </message>
+        <message>
+            <source>Previous reports (*.pdf)</source>
+            <translation>Referti precedenti (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Unable to open the file...</source>
+            <translation>Impossibile aprire il file...</translation>
         </message>
     </context>
     <context>
@@ -160,6 +307,266 @@
         <message>
             <source>Publications</source>
             <translation>Pubblicazioni</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatient</name>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatientClass</name>
+        <message>
+            <source>NewPatient</source>
+            <translation>Nuovo paziente</translation>
+        </message>
+        <message>
+            <source>Gender :</source>
+            <translation>Titolo :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>Sig.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Sig.ra</translation>
+        </message>
+        <message>
+            <source>Last Name / study :</source>
+            <translation>Cognome / studio :</translation>
+        </message>
+        <message>
+            <source>First Name  / id :</source>
+            <translation>Nome  / id :</translation>
+        </message>
+        <message>
+            <source>Date of birth :</source>
+            <translation>Data di nascita :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageView</name>
+        <message>
+            <source>Unable to open file</source>
+            <translation>Impossibile aprire il file</translation>
+        </message>
+    </context>
+    <context>
+        <name>PreferencesClass</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Preferenze</translation>
+        </message>
+        <message>
+            <source>Screen resolution :</source>
+            <translation>Risoluzione dello schermo :</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>pixels</source>
+            <translation>pixel</translation>
+        </message>
+        <message>
+            <source>Horizontal pixel size :</source>
+            <translation>Dimensione orizzontale del pixel :</translation>
+        </message>
+        <message>
+            <source>µm</source>
+            <translation>µm</translation>
+        </message>
+        <message>
+            <source>Re calibrate</source>
+            <translation>Ricalibrare</translation>
+        </message>
+        <message>
+            <source>Vertical pixel size :</source>
+            <translation>Dimensione verticale del pixel :</translation>
+        </message>
+        <message>
+            <source>Screen frequency :</source>
+            <translation>Frequenza dello schermo :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>Result</name>
+        <message>
+            <source>The report could not be printed.</source>
+            <translation>Non è stato possibile stampare il referto.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Impossibile scrivere %1
+%2</translation>
+        </message>
+        <message>
+            <source>Print Document</source>
+            <translation>Stampa documento</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultClass</name>
+        <message>
+            <source>Result</source>
+            <translation>Risultato</translation>
+        </message>
+    </context>
+    <context>
+        <name>TaskRecords</name>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Impossibile aprire %1
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to create %1
+%2</source>
+            <translation>Impossibile creare %1
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Impossibile scrivere %1
+%2</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2</name>
+        <message>
+            <source>Attention
+neutral</source>
+            <translation>Attenzione
+neutra</translation>
+        </message>
+        <message>
+            <source>Attention
+alerted</source>
+            <translation>Attenzione
+allertata</translation>
+        </message>
+        <message>
+            <source>Attention
+oriented</source>
+            <translation>Attenzione
+orientata</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Esempio</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2Class</name>
+        <message>
+            <source>Central cue attention task</source>
+            <translation>Attenzione con indizio centrale</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>VIA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continua</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principale</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_RT</source>
+            <translation>Timer_TR</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Ciclo :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Passo :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Compito :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Sottocompito :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N. :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Risultato :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>TR_delta :</translation>
+        </message>
+    </context>
+    <context>
+        <name>WebViewerClass</name>
+        <message>
+            <source>WebViewer</source>
+            <translation>Visualizzatore</translation>
         </message>
     </context>
 </TS>

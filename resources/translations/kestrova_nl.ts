@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en_GB">
     <context>
+        <name>Assessor</name>
+        <message>
+            <source>Error</source>
+            <translation>Fout</translation>
+        </message>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Kan %1 niet openen
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>AssessorClass</name>
+        <message>
+            <source>Assessor</source>
+            <translation>Onderzoeker</translation>
+        </message>
+        <message>
+            <source>Title :</source>
+            <translation>Titel :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>Dhr.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Mevr.</translation>
+        </message>
+        <message>
+            <source>Dr.</source>
+            <translation>Dr.</translation>
+        </message>
+        <message>
+            <source>Prof.</source>
+            <translation>Prof.</translation>
+        </message>
+        <message>
+            <source>Last Name :</source>
+            <translation>Achternaam :</translation>
+        </message>
+        <message>
+            <source>First Name :</source>
+            <translation>Voornaam :</translation>
+        </message>
+        <message>
+            <source>Institution :</source>
+            <translation>Instelling :</translation>
+        </message>
+        <message>
+            <source>Street :</source>
+            <translation>Straat :</translation>
+        </message>
+        <message>
+            <source>Postal Code :</source>
+            <translation>Postcode :</translation>
+        </message>
+        <message>
+            <source>City :</source>
+            <translation>Plaats :</translation>
+        </message>
+        <message>
+            <source>Country :</source>
+            <translation>Land :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuleren</translation>
+        </message>
+    </context>
+    <context>
         <name>Calibration</name>
         <message>
             <source>Error</source>
@@ -12,6 +88,61 @@
 %2</source>
             <translation>Kan %1 niet openen
 %2</translation>
+        </message>
+        <message>
+            <source>Please enter value in mm</source>
+            <translation>Voer de waarde in mm in</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationCheck</name>
+        <message>
+            <source>Error</source>
+            <translation>Fout</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated yet.
+Please calibrate it first: File &gt; Preferences... &gt; Re calibrate.</source>
+            <translation>Het scherm is nog niet gekalibreerd.
+Kalibreer het eerst: Bestand &gt; Voorkeuren... &gt; Opnieuw kalibreren.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalibrationClass</name>
+        <message>
+            <source>Calibration</source>
+            <translation>Kalibratie</translation>
+        </message>
+        <message>
+            <source>Horizontal calibration
+Enter the value of the line in mm :</source>
+            <translation>Horizontale kalibratie
+Voer de lengte van de lijn in mm in :</translation>
+        </message>
+        <message>
+            <source>Vertical calibration
+Enter the value of the line in mm :</source>
+            <translation>Verticale kalibratie
+Voer de lengte van de lijn in mm in :</translation>
+        </message>
+    </context>
+    <context>
+        <name>Identity</name>
+        <message>
+            <source>"%1" must not be empty.</source>
+            <translation>‘%1’ mag niet leeg zijn.</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain a line break.</source>
+            <translation>‘%1’ mag geen regeleinde bevatten.</translation>
+        </message>
+        <message>
+            <source>"%1" must not be "%2".</source>
+            <translation>‘%1’ mag niet ‘%2’ zijn.</translation>
+        </message>
+        <message>
+            <source>"%1" must not contain the character "%2".</source>
+            <translation>‘%1’ mag het teken ‘%2’ niet bevatten.</translation>
         </message>
     </context>
     <context>
@@ -25,6 +156,22 @@
 %2</source>
             <translation>Kan %1 niet openen
 %2</translation>
+        </message>
+        <message>
+            <source>Unable to find </source>
+            <translation>Kan niet vinden: </translation>
+        </message>
+        <message>
+            <source>Ouvrir</source>
+            <translation>Openen</translation>
+        </message>
+        <message>
+            <source>Previous reports (*.pdf)</source>
+            <translation>Eerdere rapporten (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Unable to open the file...</source>
+            <translation>Kan het bestand niet openen...</translation>
         </message>
     </context>
     <context>
@@ -160,6 +307,266 @@
         <message>
             <source>Publications</source>
             <translation>Publicaties</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatient</name>
+        <message>
+            <source>Error</source>
+            <translation>Fout</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewPatientClass</name>
+        <message>
+            <source>NewPatient</source>
+            <translation>Nieuwe patiënt</translation>
+        </message>
+        <message>
+            <source>Gender :</source>
+            <translation>Aanhef :</translation>
+        </message>
+        <message>
+            <source>Mr.</source>
+            <translation>Dhr.</translation>
+        </message>
+        <message>
+            <source>Mrs.</source>
+            <translation>Mevr.</translation>
+        </message>
+        <message>
+            <source>Last Name / study :</source>
+            <translation>Achternaam / studie :</translation>
+        </message>
+        <message>
+            <source>First Name  / id :</source>
+            <translation>Voornaam  / id :</translation>
+        </message>
+        <message>
+            <source>Date of birth :</source>
+            <translation>Geboortedatum :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuleren</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageView</name>
+        <message>
+            <source>Unable to open file</source>
+            <translation>Kan bestand niet openen</translation>
+        </message>
+    </context>
+    <context>
+        <name>PreferencesClass</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Voorkeuren</translation>
+        </message>
+        <message>
+            <source>Screen resolution :</source>
+            <translation>Schermresolutie :</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>pixels</source>
+            <translation>pixels</translation>
+        </message>
+        <message>
+            <source>Horizontal pixel size :</source>
+            <translation>Horizontale pixelgrootte :</translation>
+        </message>
+        <message>
+            <source>µm</source>
+            <translation>µm</translation>
+        </message>
+        <message>
+            <source>Re calibrate</source>
+            <translation>Opnieuw kalibreren</translation>
+        </message>
+        <message>
+            <source>Vertical pixel size :</source>
+            <translation>Verticale pixelgrootte :</translation>
+        </message>
+        <message>
+            <source>Screen frequency :</source>
+            <translation>Schermfrequentie :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuleren</translation>
+        </message>
+    </context>
+    <context>
+        <name>Result</name>
+        <message>
+            <source>The report could not be printed.</source>
+            <translation>Het rapport kon niet worden afgedrukt.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fout</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Kan %1 niet schrijven
+%2</translation>
+        </message>
+        <message>
+            <source>Print Document</source>
+            <translation>Document afdrukken</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResultClass</name>
+        <message>
+            <source>Result</source>
+            <translation>Resultaat</translation>
+        </message>
+    </context>
+    <context>
+        <name>TaskRecords</name>
+        <message>
+            <source>Failed to open %1
+%2</source>
+            <translation>Kan %1 niet openen
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to create %1
+%2</source>
+            <translation>Kan %1 niet aanmaken
+%2</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Kan %1 niet schrijven
+%2</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fout</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2</name>
+        <message>
+            <source>Attention
+neutral</source>
+            <translation>Aandacht
+neutraal</translation>
+        </message>
+        <message>
+            <source>Attention
+alerted</source>
+            <translation>Aandacht
+gealarmeerd</translation>
+        </message>
+        <message>
+            <source>Attention
+oriented</source>
+            <translation>Aandacht
+gericht</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Voorbeeld</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test2Class</name>
+        <message>
+            <source>Central cue attention task</source>
+            <translation>Aandacht met centrale cue</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>START</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Verder</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hoofdmenu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_RT</source>
+            <translation>Timer_RT</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Aantal</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Cyclus :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Pitch :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Taak :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Deeltaak :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Resultaat :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>RT_delta :</translation>
+        </message>
+    </context>
+    <context>
+        <name>WebViewerClass</name>
+        <message>
+            <source>WebViewer</source>
+            <translation>Documentviewer</translation>
         </message>
     </context>
 </TS>
