@@ -58,55 +58,19 @@ class TestCalibrationDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void rulersAndHorizontalScreen();
     void refusedEntryRestarts_data();
     void refusedEntryRestarts();
-    void savedFile_data();
-    void savedFile();
-    void escapeKeepsFileAndContext_data();
+    void rulersAndSavedFile_data();
+    void rulersAndSavedFile();
     void escapeKeepsFileAndContext();
     void writeFailureStaysOnVerticalScreen();
     void preferencesShows_data();
     void preferencesShows();
     void preferencesFrequency_data();
     void preferencesFrequency();
-    void preferencesRecalibrate();
     void uncalibratedTaskStart_data();
     void uncalibratedTaskStart();
 };
-
-void TestCalibrationDialogs::rulersAndHorizontalScreen()
-{
-    InstalledTree tree;
-    Calibration dialog;
-    dialog.goCalibration();
-    QVERIFY(onHorizontalScreen(&dialog));
-    const QSize screen = dialog.screen()->geometry().size();
-    const QPoint centre(screen.width() / 2, screen.height() / 2);
-
-    // The rulers: 1000 pixels between the horizontal ticks, 500 between the vertical ones.
-    QCOMPARE(child<QWidget>(dialog, "line_2")->width(), 1000);
-    QCOMPARE(child<QWidget>(dialog, "line_3")->x() - child<QWidget>(dialog, "line_1")->x(), 1000);
-    QCOMPARE(child<QWidget>(dialog, "line_4")->height(), 500);
-    QCOMPARE(child<QWidget>(dialog, "line_6")->y() - child<QWidget>(dialog, "line_5")->y(), 499);
-    QCOMPARE(child<QWidget>(dialog, "fr_horzCalibration")->geometry().topLeft(), centre - QPoint(500, 10));
-    QCOMPARE(child<QWidget>(dialog, "fr_vertCalibration")->geometry().topLeft(), centre - QPoint(10, 250));
-    QCOMPARE(child<QWidget>(dialog, "le_horzPitch")->pos(), centre - QPoint(220, 300));
-    QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_horzPitch"));
-    QCOMPARE(child<QLabel>(dialog, "lbl_horzPitch")->text(),
-             QStringLiteral("Horizontal calibration\nEnter the value of the line in mm :"));
-    QCOMPARE(dialog.geometry(), dialog.screen()->geometry());
-
-    enter(&dialog, "le_horzPitch", "100");
-    QVERIFY(onVerticalScreen(&dialog));
-    QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_vertPitch"));
-    enter(&dialog, "le_vertPitch", "100");
-    QVERIFY(!dialog.isVisible());
-
-    // A second calibration in the same run starts again on the horizontal ruler.
-    dialog.goCalibration();
-    QVERIFY(onHorizontalScreen(&dialog));
-}
 
 void TestCalibrationDialogs::refusedEntryRestarts_data()
 {
@@ -152,7 +116,7 @@ void TestCalibrationDialogs::refusedEntryRestarts()
     QCOMPARE(boxes.count(), 1);
 }
 
-void TestCalibrationDialogs::savedFile_data()
+void TestCalibrationDialogs::rulersAndSavedFile_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
@@ -162,7 +126,7 @@ void TestCalibrationDialogs::savedFile_data()
         << QByteArray() << QByteArray::fromHex("000000fa" "0000007d" "00000000" "ffffffff" "ffffffff");
 }
 
-void TestCalibrationDialogs::savedFile()
+void TestCalibrationDialogs::rulersAndSavedFile()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
@@ -172,7 +136,25 @@ void TestCalibrationDialogs::savedFile()
     MessageBoxCatcher boxes;
     Calibration dialog;
     dialog.goCalibration();
+    QVERIFY(onHorizontalScreen(&dialog));
+    QCOMPARE(dialog.geometry(), dialog.screen()->geometry());
+    const QSize screen = dialog.screen()->geometry().size();
+    const QPoint centre(screen.width() / 2, screen.height() / 2);
+
+    // The rulers: 1000 pixels between the horizontal ticks, 500 between the vertical ones.
+    QCOMPARE(child<QWidget>(dialog, "line_2")->width(), 1000);
+    QCOMPARE(child<QWidget>(dialog, "line_3")->x() - child<QWidget>(dialog, "line_1")->x(), 1000);
+    QCOMPARE(child<QWidget>(dialog, "line_4")->height(), 500);
+    QCOMPARE(child<QWidget>(dialog, "line_6")->y() - child<QWidget>(dialog, "line_5")->y(), 499);
+    QCOMPARE(child<QWidget>(dialog, "fr_horzCalibration")->geometry().topLeft(), centre - QPoint(500, 10));
+    QCOMPARE(child<QWidget>(dialog, "fr_vertCalibration")->geometry().topLeft(), centre - QPoint(10, 250));
+    QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_horzPitch"));
+    QCOMPARE(child<QLabel>(dialog, "lbl_horzPitch")->text(),
+             QStringLiteral("Horizontal calibration\nEnter the value of the line in mm :"));
+
     enter(&dialog, "le_horzPitch", "250");
+    QVERIFY(onVerticalScreen(&dialog));
+    QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "le_vertPitch"));
     enter(&dialog, "le_vertPitch", "125");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(tree.read(screenFile), after);
@@ -182,34 +164,22 @@ void TestCalibrationDialogs::savedFile()
     QCOMPARE(boxes.count(), 0);
 }
 
-void TestCalibrationDialogs::escapeKeepsFileAndContext_data()
-{
-    QTest::addColumn<QString>("horizontal");
-    QTest::newRow("on the horizontal screen") << "";
-    QTest::newRow("on the vertical screen") << "300";
-}
-
+// Escape on the vertical screen, after a horizontal value was accepted, keeps the stored calibration.
 void TestCalibrationDialogs::escapeKeepsFileAndContext()
 {
-    QFETCH(QString, horizontal);
     InstalledTree tree;
     tree.write(screenFile, earlier);
     Calibration dialog;
     QVERIFY(dialog.goReadParam());
     dialog.goCalibration();
-    const char *entry = "le_horzPitch";
-    if (!horizontal.isEmpty()) {
-        enter(&dialog, "le_horzPitch", horizontal);
-        QVERIFY(onVerticalScreen(&dialog));
-        entry = "le_vertPitch";
-    }
-    QTest::keyClicks(child<QLineEdit>(dialog, entry), "12");
-    QTest::keyClick(child<QLineEdit>(dialog, entry), Qt::Key_Escape);
+    enter(&dialog, "le_horzPitch", "300");
+    QVERIFY(onVerticalScreen(&dialog));
+    QTest::keyClicks(child<QLineEdit>(dialog, "le_vertPitch"), "12");
+    QTest::keyClick(child<QLineEdit>(dialog, "le_vertPitch"), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QTest::qWait(300);
     QVERIFY(!dialog.isPitchError());
     QCOMPARE(tree.read(screenFile), earlier);
-    // The tasks keep the stored calibration: nothing typed reaches the context.
     QCOMPARE(dialog.isHorzPitch(), 200);
     QCOMPARE(dialog.isVertPitch(), 100);
     QCOMPARE(dialog.isFrequency(), 1);
@@ -243,8 +213,6 @@ void TestCalibrationDialogs::preferencesShows_data()
     // The vertical ruler is 500 pixels long: 125 mm measured on it is a 250 µm pixel.
     QTest::newRow("0.25 mm pixels, 120 Hz")
         << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff") << "250" << "250" << "120Hz";
-    QTest::newRow("0.3 mm pixels, 60 Hz")
-        << QByteArray::fromHex("0000012c0000009600000000ffffffffffffffff") << "300" << "300" << "60Hz";
     QTest::newRow("non-square pixels")
         << QByteArray::fromHex("000000fb0000007f00000000ffffffffffffffff") << "251" << "254" << "60Hz";
     QTest::newRow("never calibrated") << QByteArray() << "0" << "0" << "60Hz";
@@ -278,6 +246,8 @@ void TestCalibrationDialogs::preferencesFrequency_data()
     QTest::newRow("120Hz and Ok")
         << "pb_ok" << QByteArray::fromHex("000000fa0000007d00000001" "00000006006100620063" "ffffffff");
     QTest::newRow("120Hz and Cancel") << "pb_cancel" << before;
+    // Recalibrating drops the frequency choice and opens the calibration screen.
+    QTest::newRow("120Hz and Recalibrate") << "pb_reCalibrate" << before;
 }
 
 void TestCalibrationDialogs::preferencesFrequency()
@@ -298,19 +268,7 @@ void TestCalibrationDialogs::preferencesFrequency()
     QVERIFY(!dialog->isVisible());
     QCOMPARE(tree.read(screenFile), after);
     QCOMPARE(boxes.count(), 0);
-}
-
-void TestCalibrationDialogs::preferencesRecalibrate()
-{
-    InstalledTree tree;
-    Kestrova window;
-    QVERIFY(startUp(window));
-    Preferences *dialog = openPreferences(window);
-    QTest::keyClick(child<QComboBox>(*dialog, "cob_screenFreq"), Qt::Key_Down);
-    QTest::mouseClick(child<QPushButton>(*dialog, "pb_reCalibrate"), Qt::LeftButton);
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(onHorizontalScreen(visibleWindow<Calibration>()));
-    QVERIFY(!tree.exists(screenFile));
+    QCOMPARE(onHorizontalScreen(visibleWindow<Calibration>()), button == "pb_reCalibrate");
 }
 
 void TestCalibrationDialogs::uncalibratedTaskStart_data()
