@@ -97,11 +97,9 @@ void TestStimuli::shapeByPixels_data()
     const QSize square(100, 100), patch(30, 20), wide(100, 60);
 
     // One-pixel lines on whole coordinates are shared half and half by two pixel rows.
-    row("cross", "DrawCross", 0,
-        {40, 40}, white, 0.45, {{5, 19}, {5, 20}, {34, 19}, {19, 5}, {20, 34}},
+    row("cross", "DrawCross", 0, {40, 40}, white, 0.45, {{5, 19}, {5, 20}, {34, 19}, {19, 5}, {20, 34}},
         {{5, 5}, {34, 34}, {5, 22}, {22, 5}, {5, 17}});
-    row("thick cross", "DrawCrossThick", 0,
-        {40, 40}, white, 1, {{5, 19}, {5, 20}, {19, 34}, {20, 5}},
+    row("thick cross", "DrawCrossThick", 0, {40, 40}, white, 1, {{5, 19}, {5, 20}, {19, 34}, {20, 5}},
         {{5, 18}, {5, 21}, {18, 5}, {21, 5}});
     row("dotted cross", "DrawCrossDot", 0, {40, 40}, white, 1, {{1, 19}, {6, 20}, {7, 19}, {20, 1}},
         {{3, 19}, {4, 20}, {9, 19}, {20, 3}, {19, 10}, {5, 21}});
@@ -116,25 +114,20 @@ void TestStimuli::shapeByPixels_data()
     // The arrow turns about a point half a width from the top, not half the height.
     row("peripheral not square", "DrawArrowPeriph", 0, wide, white, 1, {{20, 50}, {20, 45}},
         {{20, 30}, {20, 42}});
-    row("left arrow", "DrawTriangleLeft", 0, square, white, 1,
-        {{90, 50}, {20, 50}, {38, 10}, {38, 90}},
+    row("left arrow", "DrawTriangleLeft", 0, square, white, 1, {{90, 50}, {20, 50}, {38, 10}, {38, 90}},
         {{90, 20}, {90, 80}, {10, 10}, {10, 90}});
     row("right arrow", "DrawTriangleRight", 0, square, white, 1,
-        {{10, 50}, {80, 50}, {61, 10}, {61, 90}},
-        {{10, 20}, {10, 80}, {90, 10}, {90, 90}});
-    row("white patch", "DrawRectangle", 0, patch, white, 1,
-        {{0, 0}, {29, 19}, {15, 10}, {29, 0}}, {});
+        {{10, 50}, {80, 50}, {61, 10}, {61, 90}}, {{10, 20}, {10, 80}, {90, 10}, {90, 90}});
+    row("white patch", "DrawRectangle", 0, patch, white, 1, {{0, 0}, {29, 19}, {15, 10}, {29, 0}}, {});
     row("grey 204", "DrawGrayRectangle", 204, patch, QColor(204, 204, 204), 1,
         {{0, 0}, {29, 19}, {15, 10}}, {});
     row("grey 255 as the white patch", "DrawGrayRectangle", 255, patch, white, 1,
         {{0, 0}, {29, 19}, {15, 10}, {29, 0}}, {});
-    row("grey above 255 is white", "DrawGrayRectangle", 300, patch, white, 1,
-        {{0, 0}, {15, 10}}, {});
+    row("grey above 255 is white", "DrawGrayRectangle", 300, patch, white, 1, {{0, 0}, {15, 10}}, {});
     row("roundness 0 square corners", "DrawRoundedRectangle", 0, wide, white, 1,
         {{0, 0}, {99, 0}, {0, 59}, {99, 59}, {50, 30}}, {});
     row("roundness 50", "DrawRoundedRectangle", 50, wide, white, 1,
-        {{50, 30}, {50, 0}, {0, 30}, {99, 30}},
-        {{0, 0}, {1, 1}, {98, 58}, {99, 59}});
+        {{50, 30}, {50, 0}, {0, 30}, {99, 30}}, {{0, 0}, {1, 1}, {98, 58}, {99, 59}});
     row("red frame", "DrawBorder", 0, wide, Qt::red, 1, {{0, 30}, {99, 30}, {50, 0}, {50, 59}},
         {{50, 30}, {3, 30}, {96, 30}, {50, 3}});
     row("circle", "DrawCircle", 0, square, white, 0.45, {{0, 49}, {0, 50}, {49, 0}, {99, 50}},

@@ -107,11 +107,9 @@ void TestRandom::clockSeeds()
 void TestRandom::threeSeedsGiveThreeTables()
 {
     for (unsigned int t = firstSeed; t < firstSeed + seedCount; ++t) {
-        const QList<int> plain = Random::permutation(8, t);
-        const QList<int> plus500 = Random::permutation(8, t + 500);
-        const QList<int> plus1000 = Random::permutation(8, t + 1000);
-        QVERIFY2(plain != plus500 && plain != plus1000 && plus500 != plus1000,
-                 qPrintable(QString::number(t)));
+        const QList<int> plain = Random::permutation(8, t), plus500 = Random::permutation(8, t + 500),
+                         plus1000 = Random::permutation(8, t + 1000);
+        QVERIFY2(plain != plus500 && plain != plus1000 && plus500 != plus1000, qPrintable(QString::number(t)));
     }
 }
 

@@ -19,9 +19,9 @@ const QByteArray trialHeader =
     "t1c_figure;t1c_answer;t1p_position;t1p_answer;t1_tanswer;t1_answer;t1_implement;t2_rt;"
     "t2_position;t3_rt;t3_position;t3_dir_mov;t4_dist_first;t4_dist_last;t4_pos_first;"
     "t4_pos_last;error\n";
-const QByteArray resultsT2Header =
-    "code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;t2a;t2a_error;"
-    "t2a_slope;t2a_r2;t2b;t2b_error;t2b_slope;t2b_r2;t2c;t2c_error;t2c_slope;t2c_r2\n";
+const QByteArray resultLeading = "code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;";
+const QByteArray resultsT2Header = resultLeading + "t2a;t2a_error;t2a_slope;t2a_r2;t2b;t2b_error;t2b_slope;"
+                                                   "t2b_r2;t2c;t2c_error;t2c_slope;t2c_r2\n";
 
 const QString patientKey = QStringLiteral("Dupré Jean 03.02.1950");
 const QString archiveFolder = QStringLiteral("Archives/Dupré Jean 03.02.1950");
@@ -243,22 +243,13 @@ void TestRecords::resultHeaders_data()
 {
     QTest::addColumn<int>("table");
     QTest::addColumn<QByteArray>("header");
-    QTest::newRow("results_T1")
-        << 1
-        << QByteArray("code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;"
-                      "t1_central;t1a_errors;t1a_reversals;t1a_sup;t1a_limits_s;t1a_inf;"
-                      "t1a_limit_i;t1_peripheral;t1b_errors;t1b_reversals;t1b_sup;t1b_limits_s;"
-                      "t1b_inf;t1b_limit_i;t1_dual;t1c_errors;t1c_reversals;t1c_sup;t1c_limits_s;"
-                      "t1c_inf;t1c_limit_i\n");
-    QTest::newRow("results_T3")
-        << 3
-        << QByteArray("code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;"
-                      "t3_rt;t3_error;t3_slope;t3_r2;oblique;cardinal;left;right;top;bottom\n");
-    QTest::newRow("results_T4")
-        << 4
-        << QByteArray("code;gender;l_name;f_name;dob;task;session;date;time;duration;trials;"
-                      "average_f;average_l;t4_slope;t4_intercept;t4_r2;t4l_slope;t4l_r2;"
-                      "t4_error\n");
+    QTest::newRow("results_T1") << 1 << resultLeading + "t1_central;t1a_errors;t1a_reversals;t1a_sup;"
+        "t1a_limits_s;t1a_inf;t1a_limit_i;t1_peripheral;t1b_errors;t1b_reversals;t1b_sup;t1b_limits_s;"
+        "t1b_inf;t1b_limit_i;t1_dual;t1c_errors;t1c_reversals;t1c_sup;t1c_limits_s;t1c_inf;t1c_limit_i\n";
+    QTest::newRow("results_T3") << 3 << resultLeading + "t3_rt;t3_error;t3_slope;t3_r2;oblique;cardinal;"
+        "left;right;top;bottom\n";
+    QTest::newRow("results_T4") << 4 << resultLeading + "average_f;average_l;t4_slope;t4_intercept;t4_r2;"
+        "t4l_slope;t4l_r2;t4_error\n";
 }
 
 // Each table, and its archive copy under the display key, starts with its own header
