@@ -14,9 +14,11 @@
 #include "installedtree.h"
 #include "messageboxcatcher.h"
 #include "webenginetestmain.h"
+#include "widgetlookup.h"
 
 namespace {
 const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
+const QByteArray assessorLine = "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n";
 
 QByteArray page(const QString &body)
 {
@@ -60,11 +62,8 @@ class TestDocuments : public QObject
 private slots:
     void init();
     void cleanup();
-    void pageLanguage_data();
-    void pageLanguage();
-    void aboutPlaceholders_data();
-    void aboutPlaceholders();
-    void pageMissingEverywhere();
+    void pages_data();
+    void pages();
     void shippedAboutPage_data();
     void shippedAboutPage();
     void relativeImageFound();
@@ -88,82 +87,55 @@ void TestDocuments::cleanup()
     tree.reset();
 }
 
-void TestDocuments::pageLanguage_data()
+void TestDocuments::pages_data()
 {
     QTest::addColumn<QString>("slot");
-    QTest::addColumn<QString>("file");
     QTest::addColumn<int>("language");
-    QTest::addColumn<bool>("frenchInstalled");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("about, english") << "goAbout" << "Kestrova_About" << 0 << true << "PAGE EN";
-    QTest::newRow("about, french") << "goAbout" << "Kestrova_About" << 1 << true << "PAGE FR";
-    QTest::newRow("about, french missing") << "goAbout" << "Kestrova_About" << 1 << false << "PAGE EN";
-    QTest::newRow("video, french") << "goVideo_instructions" << "Kestrova_Video-instructions" << 1 << true << "PAGE FR";
-    QTest::newRow("video, french missing")
-        << "goVideo_instructions" << "Kestrova_Video-instructions" << 1 << false << "PAGE EN";
-    QTest::newRow("publications, french") << "goPublications" << "Kestrova_Publications" << 1 << true << "PAGE FR";
-    QTest::newRow("publications, french missing")
-        << "goPublications" << "Kestrova_Publications" << 1 << false << "PAGE EN";
-}
-
-void TestDocuments::pageLanguage()
-{
-    QFETCH(QString, slot);
-    QFETCH(QString, file);
-    QFETCH(int, language);
-    QFETCH(bool, frenchInstalled);
-    QFETCH(QString, shown);
-    tree->write("Languages/En/" + file + "_en.html", page("PAGE EN"));
-    if (frenchInstalled)
-        tree->write("Languages/Fr/" + file + "_fr.html", page("PAGE FR"));
-    Calibration().setLanguage(language);
-    QWidget owner;
-    WebViewer viewer(&owner);
-    QVERIFY(QMetaObject::invokeMethod(&viewer, slot.toLatin1().constData()));
-    QVERIFY(viewer.isVisible());
-    QCOMPARE(shownText(viewer).trimmed(), shown);
-    QCOMPARE(viewer.webView()->zoomFactor(), 1.2);
-}
-
-void TestDocuments::aboutPlaceholders_data()
-{
-    QTest::addColumn<QString>("slot");
-    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("installed");   // language folders holding the page
     QTest::addColumn<bool>("assessorFile");
-    QTest::addColumn<QString>("shown");
-    const QString placeholders = "v_version|v_assessor|v_institution|v_street";
-    QTest::newRow("about") << "goAbout" << "Kestrova_About" << true << "1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
-    QTest::newRow("about, no assessor file")
-        << "goAbout" << "Kestrova_About" << false << "1.1|v_assessor|v_institution|v_street";
-    QTest::newRow("publications shown as stored")
-        << "goPublications" << "Kestrova_Publications" << true << placeholders;
+    QTest::addColumn<QString>("shown");           // empty: the page cannot be opened
+    const QStringList both = {"En", "Fr"};
+    const QString stored = "v_version|v_assessor|v_institution|v_street";
+    QTest::newRow("about, english") << "goAbout" << 0 << both << true << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
+    QTest::newRow("about, french, no assessor file")
+        << "goAbout" << 1 << both << false << "Fr|1.1|v_assessor|v_institution|v_street";
+    QTest::newRow("about, french missing") << "goAbout" << 1 << QStringList{"En"} << true
+                                           << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
+    QTest::newRow("video, french missing") << "goVideo_instructions" << 1 << QStringList{"En"} << true << "En|" + stored;
+    QTest::newRow("publications, french") << "goPublications" << 1 << both << true << "Fr|" + stored;
+    QTest::newRow("missing everywhere") << "goVideo_instructions" << 2 << QStringList{} << true << QString();
 }
 
-void TestDocuments::aboutPlaceholders()
+// Each page in the interface language, else in English; only the about page fills in the
+// version and the assessor.
+void TestDocuments::pages()
 {
     QFETCH(QString, slot);
-    QFETCH(QString, file);
+    QFETCH(int, language);
+    QFETCH(QStringList, installed);
     QFETCH(bool, assessorFile);
     QFETCH(QString, shown);
-    tree->write("Languages/En/" + file + "_en.html", page("v_version|v_assessor|v_institution|v_street"));
+    const QString file = slot == "goAbout" ? "Kestrova_About" : slot == "goPublications" ? "Kestrova_Publications"
+                                                                                       : "Kestrova_Video-instructions";
+    for (const QString &folder : installed)
+        tree->write(QStringLiteral("Languages/%1/%2_%3.html").arg(folder, file, folder.toLower()),
+                    page(folder + "|v_version|v_assessor|v_institution|v_street"));
     if (assessorFile)
-        tree->write("Parameters/assessor.txt", "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n");
-    QWidget owner;
-    WebViewer viewer(&owner);
-    QVERIFY(QMetaObject::invokeMethod(&viewer, slot.toLatin1().constData()));
-    QCOMPARE(shownText(viewer).trimmed(), shown);
-}
-
-void TestDocuments::pageMissingEverywhere()
-{
-    Calibration().setLanguage(2);
+        tree->write("Parameters/assessor.txt", assessorLine);
+    Calibration().setLanguage(language);
     MessageBoxCatcher boxes;
     QWidget owner;
     WebViewer viewer(&owner);
-    viewer.goVideo_instructions();
-    QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
-    QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
+    QVERIFY(QMetaObject::invokeMethod(&viewer, slot.toLatin1().constData()));
     QVERIFY(viewer.isVisible());
+    if (shown.isEmpty()) {
+        QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
+        QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
+        return;
+    }
+    QCOMPARE(shownText(viewer).trimmed(), shown);
+    QCOMPARE(viewer.webView()->zoomFactor(), 1.2);
+    QCOMPARE(boxes.count(), 0);
 }
 
 void TestDocuments::shippedAboutPage_data()
@@ -183,7 +155,7 @@ void TestDocuments::shippedAboutPage()
     QDir().mkpath(tree->path("Languages/" + folder));
     QVERIFY(QFile::copy(QStringLiteral(KESTROVA_SOURCE_DIR "/languages/%1/%2").arg(folder, name),
                         tree->path("Languages/" + folder + "/" + name)));
-    tree->write("Parameters/assessor.txt", "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n");
+    tree->write("Parameters/assessor.txt", assessorLine);
     Calibration().setLanguage(language);
     QWidget owner;
     WebViewer viewer(&owner);
@@ -241,8 +213,6 @@ void TestDocuments::instructionBook_data()
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("english") << 0 << "En/Kestrova_Instruction-book_en.pdf" << "En/Kestrova_Instruction-book_en.pdf"
-                             << QStringList{};
     QTest::newRow("french") << 1 << "Fr/Kestrova_Instruction-book_fr.pdf" << "Fr/Kestrova_Instruction-book_fr.pdf"
                             << QStringList{};
     QTest::newRow("french missing, no english fallback")
@@ -264,9 +234,8 @@ void TestDocuments::instructionBook()
     window.findChild<QAction *>("actionInstruction_book")->trigger();
     QCOMPARE(boxes.texts, messages);
     QCOMPARE(boxes.titles, QStringList(messages.size(), QStringLiteral("Error")));
-    const QList<QUrl> expected =
-        opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl::fromLocalFile(tree->path("Languages/" + opened))};
-    QCOMPARE(desktop.opened, expected);
+    QCOMPARE(desktop.opened,
+             opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl::fromLocalFile(tree->path("Languages/" + opened))});
 }
 
 void TestDocuments::previousReports_data()
@@ -300,11 +269,7 @@ void TestDocuments::previousReports()
     // whatever is found, the dialog is closed so that the test goes on.
     QTimer watch;
     connect(&watch, &QTimer::timeout, this, [&] {
-        QFileDialog *dialog = nullptr;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && qobject_cast<QFileDialog *>(widget))
-                dialog = qobject_cast<QFileDialog *>(widget);
-        }
+        auto *dialog = visibleWindow<QFileDialog>();
         if (!dialog)
             return;
         watch.stop();
@@ -317,14 +282,9 @@ void TestDocuments::previousReports()
             for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
                 listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
         }
-        if (choose) {
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (name)
-                name->setText(QFileInfo(report).fileName());
-            static_cast<QDialog *>(dialog)->accept();
-        } else {
-            dialog->reject();
-        }
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")); choose && name)
+            name->setText(QFileInfo(report).fileName());
+        choose ? dialog->accept() : dialog->reject();
     });
     watch.start(50);
     window.findChild<QAction *>("actionPrevious_reports")->trigger();
@@ -333,8 +293,7 @@ void TestDocuments::previousReports()
     QCOMPARE(filters, QStringList{"Previous reports (*.pdf)"});
     QCOMPARE(caption, QStringLiteral("Ouvrir"));
     QCOMPARE(listed, QStringList{QFileInfo(report).fileName()});
-    const QList<QUrl> expected = choose ? QList<QUrl>{QUrl::fromLocalFile(tree->path(report))} : QList<QUrl>{};
-    QCOMPARE(desktop.opened, expected);
+    QCOMPARE(desktop.opened, choose ? QList<QUrl>{QUrl::fromLocalFile(tree->path(report))} : QList<QUrl>{});
     QCOMPARE(boxes.count(), 0);
 }
 

@@ -6,19 +6,17 @@
 #include "messageboxcatcher.h"
 #include "support/recordheaders.h"
 #include "tasks/test2/test2.h"
+#include "widgetlookup.h"
 
 namespace {
 const QByteArray logHeader = QByteArray(RecordHeaders::trialLog) + '\n';
 const QByteArray patientRecord = "Mrs.;Zeller;Anna;05.06.1944;0;4;0;0;0;0;0;0;0;0\r\n";
 const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
+const QByteArray pausedRow = ";Mrs.;Zeller;Anna;05/06/1944;paused";
 
-template <typename T>
-T *child(QWidget *window, const char *name)
+QList<QByteArray> fields(const QByteArray &row)
 {
-    T *widget = window->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
+    return row.split(';');
 }
 
 // An installation with one patient chosen, the session of the attention task raised to 5 as
@@ -42,24 +40,29 @@ struct Run
         window = std::make_unique<Test2>();
     }
 
-    void go(bool debug = true, bool fixedDn = false)
+    template <typename T>
+    T *get(const char *name) const { return child<T>(*window, name); }
+    // Opens the parameter panel (debug) and starts a test block of `number` valid trials.
+    void go(bool fixedDn = false, int number = 96)
     {
-        window->goTest2(0, false, false, debug, fixedDn);
-        QTest::mouseClick(child<QPushButton>(window.get(), "pb_go"), Qt::LeftButton);
+        window->goTest2(0, false, false, true, fixedDn);
+        if (number != 96)
+            setField("le_number", QString::number(number));
+        QTest::mouseClick(get<QPushButton>("pb_go"), Qt::LeftButton);
     }
     void step(const char *slot) { QVERIFY(QMetaObject::invokeMethod(window.get(), slot)); }
-    void toTarget()
+    // Fixation, cue and interval: `stages` of them, the target shown after all three.
+    void toStage(int stages)
     {
-        step("sequence1");
-        step("sequence2");
-        step("sequence3");
+        const char *steps[] = {"sequence1", "sequence2", "sequence3"};
+        for (int i = 0; i < stages; ++i)
+            step(steps[i]);
     }
     void key(Qt::Key key) { QTest::keyClick(window.get(), key); }
-    int condition() const { return child<QLineEdit>(window.get(), "le_subtask")->text().toInt(); }
-    // One valid trial: to the target, Space, end of trial.
+    int condition() const { return get<QLineEdit>("le_subtask")->text().toInt(); }
     void validTrial()
     {
-        toTarget();
+        toStage(3);
         key(Qt::Key_Space);
         step("sequence5");
     }
@@ -72,16 +75,11 @@ struct Run
     }
     void setField(const char *name, const QString &text)
     {
-        auto *field = child<QLineEdit>(window.get(), name);
+        auto *field = get<QLineEdit>(name);
         field->setText(text);
         emit field->editingFinished();
     }
 };
-
-QList<QByteArray> fields(const QByteArray &row)
-{
-    return row.split(';');
-}
 } // namespace
 
 class TestTest2Flow : public QObject
@@ -89,132 +87,116 @@ class TestTest2Flow : public QObject
     Q_OBJECT
 
 private slots:
-    void spaceBeforeTarget_data();
-    void spaceBeforeTarget();
-    void validTrialRow();
-    void slowResponseRepeatsConditionAtNextPlace();
+    void trialRepeated_data();
+    void trialRepeated();
     void responseWindowInFixedDuration();
     void pauseAndErrorKeys_data();
     void pauseAndErrorKeys();
-    void pausedTrialLeavesNoTrace();
-    void markedErrorWaitsForContinue();
     void escapeWritesInterruptedRow();
     void instructionsOnlyWritesNothing();
     void trainingThenTest_data();
     void trainingThenTest();
-    void blockOfOtherLength_data();
-    void blockOfOtherLength();
-    void secondRunAppendsWithoutHeaders();
+    void completedRuns_data();
+    void completedRuns();
     void refusedSettings();
     void realTimersRunATrial();
     void sessionCountingBothWays();
     void failedStartRestoresCounter();
 };
 
-void TestTest2Flow::spaceBeforeTarget_data()
+void TestTest2Flow::trialRepeated_data()
 {
-    QTest::addColumn<int>("stage");   // slots run before Space: 0 fixation, 1 cue, 2 interval
-    QTest::addColumn<bool>("anticipation");
-    QTest::newRow("fixation") << 0 << false;
-    QTest::newRow("cue") << 1 << false;
-    QTest::newRow("cue-target interval") << 2 << true;
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("firstRow");   // "error" or the paused marker
+    QTest::newRow("anticipation") << "anticipation" << QByteArray("error");
+    QTest::newRow("slower than 2000 ms") << "slow" << QByteArray("error");
+    QTest::newRow("marked by the assessor") << "E" << QByteArray("error");
+    QTest::newRow("answered, then paused") << "P" << pausedRow;
 }
 
-void TestTest2Flow::spaceBeforeTarget()
+// A trial that fails, or is paused, is presented again in the same condition with the same
+// ranks and then logged as a valid row; an erroneous one uses up its target place.
+void TestTest2Flow::trialRepeated()
 {
-    QFETCH(int, stage);
-    QFETCH(bool, anticipation);
+    QFETCH(QString, how);
+    QFETCH(QByteArray, firstRow);
     Run run;
     run.go();
     const int cond = run.condition();
-    if (stage >= 1)
-        run.step("sequence1");
-    if (stage >= 2)
-        run.step("sequence2");
-    run.key(Qt::Key_Space);
-    auto *result = child<QLineEdit>(run.window.get(), "le_result");
-    if (!anticipation) {
-        QVERIFY(result->text().isEmpty());
-        return;
+    auto *result = run.get<QLineEdit>("le_result");
+    auto *resume = run.get<QPushButton>("pb_continue");
+    if (how == "anticipation") {
+        for (const char *slot : {"sequence1", "sequence2"}) {
+            run.key(Qt::Key_Space);   // at fixation and cue: not an answer
+            QVERIFY(result->text().isEmpty());
+            run.step(slot);
+        }
+        run.key(Qt::Key_Space);   // at once after the cue: 400 ms before the target was due
+        QVERIFY2(result->text().toInt() <= -390 && result->text().toInt() >= -400, qPrintable(result->text()));
+        QTest::qWait(500);        // the target never comes
+        QVERIFY(run.logRows().isEmpty());
+        run.step("sequence5");
+    } else if (how == "slow") {
+        run.toStage(3);
+        QTest::qWait(2100);
+        run.key(Qt::Key_Space);
+        run.step("sequence5");
+    } else if (how == "E") {
+        run.toStage(3);
+        run.key(Qt::Key_E);
+        run.step("sequence5");
+        QTest::qWait(1800);       // no next trial until the assessor continues
+        QCOMPARE(run.logRows().size(), 1);
+        QVERIFY(resume->isVisible());
+        QTest::mouseClick(resume, Qt::LeftButton);
+    } else {
+        run.toStage(3);
+        run.key(Qt::Key_Space);
+        run.key(Qt::Key_P);       // abandons the answered trial
+        QTest::mouseClick(resume, Qt::LeftButton);
     }
-    // Pressed at once after the cue: 400 ms before the target was due.
-    const int rt = result->text().toInt();
-    QVERIFY2(rt <= -390 && rt >= -400, qPrintable(result->text()));
-    // The target never comes: the interval was cut short.
-    QTest::qWait(500);
-    QVERIFY(run.logRows().isEmpty());
-    run.step("sequence5");
-    const auto rows = run.logRows();
-    QCOMPARE(rows.size(), 1);
-    const auto f = fields(rows[0]);
-    QCOMPARE(f.size(), 30);
-    QCOMPARE(f[20].toInt(), rt);
-    QCOMPARE(f[29], QByteArray("1"));
-    QCOMPARE(f[10], QByteArray("1"));
-    // The same condition is presented again.
-    QCOMPARE(run.condition(), cond);
-}
-
-void TestTest2Flow::validTrialRow()
-{
-    Run run;
-    run.go();
-    const int cond = run.condition();
-    run.toTarget();
-    run.key(Qt::Key_Space);
-    run.step("sequence5");
-    const auto rows = run.logRows();
-    QCOMPARE(rows.size(), 1);
-    const auto f = fields(rows[0]);
-    QCOMPARE(f.size(), 30);
-    QCOMPARE(f.mid(0, 7), (QList<QByteArray>{"", "Mrs.", "Zeller", "Anna", "05/06/1944", "2", "5"}));
-    QVERIFY(QDate::fromString(QString::fromLatin1(f[7]), QStringLiteral("dd/MM/yyyy")).isValid());
-    QVERIFY(QTime::fromString(QString::fromLatin1(f[8]), QStringLiteral("hh:mm:ss.zzz")).isValid());
-    QCOMPARE(f[9].toInt(), cond);
-    QCOMPARE(f[10], QByteArray("1"));
-    QCOMPARE(f[11], QByteArray("1"));
-    for (int i : {12, 13, 14, 15, 16, 17, 18, 19, 22, 23, 24, 25, 26, 27, 28})
-        QVERIFY2(f[i].isEmpty(), qPrintable(QString::number(i)));
-    QVERIFY(f[20].toInt() >= 0 && f[20].toInt() < 200);
-    QVERIFY((QList<QByteArray>{"E", "SE", "S", "SW", "W", "NW", "N", "NE"}).contains(f[21]));
-    QCOMPARE(f[29], QByteArray("0"));
-}
-
-void TestTest2Flow::slowResponseRepeatsConditionAtNextPlace()
-{
-    Run run;
-    run.go();
-    const int cond = run.condition();
-    run.toTarget();
-    QTest::qWait(2100);
-    run.key(Qt::Key_Space);
-    run.step("sequence5");
     QCOMPARE(run.condition(), cond);
     run.validTrial();
     const auto rows = run.logRows();
     QCOMPARE(rows.size(), 2);
-    const auto slow = fields(rows[0]);
+    const auto first = fields(rows[0]);
     const auto retry = fields(rows[1]);
-    QVERIFY2(slow[20].toInt() > 2000, slow[20].constData());
-    QCOMPARE(slow[29], QByteArray("1"));
-    // Same condition, same ranks, but the slow trial used its place: the next one differs.
-    QCOMPARE(retry[9], slow[9]);
-    QCOMPARE(retry[10], slow[10]);
-    QCOMPARE(retry[11], slow[11]);
-    QVERIFY(retry[21] != slow[21]);
+    QCOMPARE(retry.size(), 30);
+    QCOMPARE(retry.mid(0, 7), (QList<QByteArray>{"", "Mrs.", "Zeller", "Anna", "05/06/1944", "2", "5"}));
+    QVERIFY(QDate::fromString(QString::fromLatin1(retry[7]), QStringLiteral("dd/MM/yyyy")).isValid());
+    QVERIFY(QTime::fromString(QString::fromLatin1(retry[8]), QStringLiteral("hh:mm:ss.zzz")).isValid());
+    QCOMPARE(retry.mid(9, 3), (QList<QByteArray>{QByteArray::number(cond), "1", "1"}));
+    for (int i : {12, 13, 14, 15, 16, 17, 18, 19, 22, 23, 24, 25, 26, 27, 28})
+        QVERIFY2(retry[i].isEmpty(), qPrintable(QString::number(i)));
+    QVERIFY(retry[20].toInt() >= 0 && retry[20].toInt() < 200);
+    QVERIFY((QList<QByteArray>{"E", "SE", "S", "SW", "W", "NW", "N", "NE"}).contains(retry[21]));
     QCOMPARE(retry[29], QByteArray("0"));
+    if (firstRow != "error") {
+        QCOMPARE(rows[0], firstRow);
+        return;
+    }
+    QCOMPARE(first.size(), 30);
+    QCOMPARE(first.mid(9, 3), retry.mid(9, 3));
+    QCOMPARE(first[29], QByteArray("1"));
+    if (how == "anticipation")
+        QVERIFY(first[20].toInt() < -300);
+    else if (how == "slow")
+        QVERIFY2(first[20].toInt() > 2000, first[20].constData());
+    else
+        QCOMPARE(first[20], QByteArray());
+    if (how != "anticipation")
+        QVERIFY(retry[21] != first[21]);
 }
 
 void TestTest2Flow::responseWindowInFixedDuration()
 {
     Run run;
-    run.go(true, true);
-    QCOMPARE(child<QLineEdit>(run.window.get(), "le_timeTc")->text(), QStringLiteral("7700"));
-    run.toTarget();
+    run.go(true);
+    QCOMPARE(run.get<QLineEdit>("le_timeTc")->text(), QStringLiteral("7700"));
+    run.toStage(3);
     run.step("sequence4");
-    QCOMPARE(child<QLineEdit>(run.window.get(), "le_result")->text(), QStringLiteral("5000"));
-    // Space after the window closed is no answer.
-    run.key(Qt::Key_Space);
+    QCOMPARE(run.get<QLineEdit>("le_result")->text(), QStringLiteral("5000"));
+    run.key(Qt::Key_Space);   // after the window closed: no answer
     run.step("sequence5");
     const auto f = fields(run.logRows().value(0));
     QCOMPARE(f.value(20), QByteArray("5000"));
@@ -224,13 +206,12 @@ void TestTest2Flow::responseWindowInFixedDuration()
 void TestTest2Flow::pauseAndErrorKeys_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("stage");   // 0 fixation, 1 cue, 2 interval, 3 target, 4 after response
+    QTest::addColumn<int>("stage");   // 0 fixation, 2 interval, 3 target, 4 after response
     QTest::addColumn<bool>("fixedDn");
     QTest::addColumn<bool>("takesEffect");
     for (int key : {int(Qt::Key_P), int(Qt::Key_E)}) {
         const char *name = key == Qt::Key_P ? "P" : "E";
         QTest::addRow("%s fixation", name) << key << 0 << false << false;
-        QTest::addRow("%s cue", name) << key << 1 << false << false;
         QTest::addRow("%s interval", name) << key << 2 << false << false;
         QTest::addRow("%s target", name) << key << 3 << false << true;
         QTest::addRow("%s after response", name) << key << 4 << false << true;
@@ -245,71 +226,18 @@ void TestTest2Flow::pauseAndErrorKeys()
     QFETCH(bool, fixedDn);
     QFETCH(bool, takesEffect);
     Run run;
-    run.go(true, fixedDn);
-    const char *steps[] = {"sequence1", "sequence2", "sequence3"};
-    for (int i = 0; i < std::min(stage, 3); ++i)
-        run.step(steps[i]);
+    run.go(fixedDn);
+    run.toStage(std::min(stage, 3));
     if (stage == 4)
         run.key(Qt::Key_Space);
     run.key(Qt::Key(key));
-    auto *resume = child<QPushButton>(run.window.get(), "pb_continue");
-    QCOMPARE(resume->isVisible(), takesEffect);
+    QCOMPARE(run.get<QPushButton>("pb_continue")->isVisible(), takesEffect);
     if (takesEffect) {
-        QCOMPARE(child<QLabel>(run.window.get(), "lbl_mode")->text(),
-                 key == Qt::Key_P ? QStringLiteral("PAUSE") : QStringLiteral("ERROR"));
-        // A second press while waiting changes nothing.
-        run.key(Qt::Key(key));
+        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), key == Qt::Key_P ? "PAUSE" : "ERROR");
+        run.key(Qt::Key(key));   // a second press while waiting changes nothing
     }
-    const auto rows = run.logRows();
-    if (key == Qt::Key_P)
-        QCOMPARE(rows, takesEffect ? QList<QByteArray>{";Mrs.;Zeller;Anna;05/06/1944;paused"} : QList<QByteArray>{});
-    else
-        QVERIFY(rows.isEmpty());
-}
-
-void TestTest2Flow::pausedTrialLeavesNoTrace()
-{
-    Run run;
-    run.go();
-    const int cond = run.condition();
-    run.toTarget();
-    run.key(Qt::Key_Space);
-    run.key(Qt::Key_P);   // abandons the answered trial
-    QTest::mouseClick(child<QPushButton>(run.window.get(), "pb_continue"), Qt::LeftButton);
-    QCOMPARE(run.condition(), cond);
-    run.validTrial();
-    const auto rows = run.logRows();
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows[0], QByteArray(";Mrs.;Zeller;Anna;05/06/1944;paused"));
-    const auto f = fields(rows[1]);
-    QCOMPARE(f[9].toInt(), cond);
-    QCOMPARE(f[10], QByteArray("1"));
-    QCOMPARE(f[11], QByteArray("1"));
-    QCOMPARE(f[29], QByteArray("0"));
-}
-
-void TestTest2Flow::markedErrorWaitsForContinue()
-{
-    Run run;
-    run.go();
-    const int cond = run.condition();
-    run.toTarget();
-    run.key(Qt::Key_E);
-    run.step("sequence5");
-    auto f = fields(run.logRows().value(0));
-    QCOMPARE(f.size(), 30);
-    QCOMPARE(f[20], QByteArray());
-    QCOMPARE(f[29], QByteArray("1"));
-    // No next trial until the assessor continues.
-    QTest::qWait(1800);
-    QCOMPARE(run.logRows().size(), 1);
-    QVERIFY(child<QPushButton>(run.window.get(), "pb_continue")->isVisible());
-    QTest::mouseClick(child<QPushButton>(run.window.get(), "pb_continue"), Qt::LeftButton);
-    QCOMPARE(run.condition(), cond);
-    run.validTrial();
-    f = fields(run.logRows().value(1));
-    QCOMPARE(f[10], QByteArray("1"));
-    QCOMPARE(f[29], QByteArray("0"));
+    const bool paused = takesEffect && key == Qt::Key_P;
+    QCOMPARE(run.logRows(), paused ? QList<QByteArray>{pausedRow} : QList<QByteArray>{});
 }
 
 void TestTest2Flow::escapeWritesInterruptedRow()
@@ -320,9 +248,7 @@ void TestTest2Flow::escapeWritesInterruptedRow()
     run.key(Qt::Key_Escape);
     QVERIFY(!run.window->isVisible());
     QVERIFY(run.context.isEscapeSeq());
-    const auto rows = run.logRows();
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows[1], QByteArray(";Mrs.;Zeller;Anna;05/06/1944;interrupted"));
+    QCOMPARE(run.logRows().value(1), QByteArray(";Mrs.;Zeller;Anna;05/06/1944;interrupted"));
     QVERIFY(!run.tree.exists("Results/results_T2.csv"));
 }
 
@@ -330,12 +256,11 @@ void TestTest2Flow::instructionsOnlyWritesNothing()
 {
     Run run;
     run.window->goTest2(0, true, false, false, false);
-    auto *next = child<QPushButton>(run.window.get(), "pb_next");
-    QCOMPARE(child<QLabel>(run.window.get(), "lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
+    auto *next = run.get<QPushButton>("pb_next");
+    QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
     // Three instruction sets: text, example, demonstration loop, end of the loop.
     for (int click = 0; click < 10; ++click) {
-        QVERIFY2(run.window->isVisible(), qPrintable(QString::number(click)));
-        QVERIFY(next->isVisible());
+        QVERIFY2(run.window->isVisible() && next->isVisible(), qPrintable(QString::number(click)));
         QTest::mouseClick(next, Qt::LeftButton);
         run.key(Qt::Key_Space);   // no answer on instruction screens
         run.key(Qt::Key_P);
@@ -362,30 +287,22 @@ void TestTest2Flow::trainingThenTest()
     QFETCH(bool, withInstr);
     Run run;
     run.window->goTest2(0, withInstr, true, true, false);
-    auto *next = child<QPushButton>(run.window.get(), "pb_next");
-    auto *go = child<QPushButton>(run.window.get(), "pb_go");
-    auto *phase = child<QLabel>(run.window.get(), "lbl_mode");
+    auto *go = run.get<QPushButton>("pb_go");
+    auto *phase = run.get<QLabel>("lbl_mode");
     for (int cond = 1; cond <= 3; ++cond) {
-        if (withInstr) {
-            const int clicks = cond == 1 ? 4 : 3;
-            for (int click = 0; click < clicks; ++click) {
-                QVERIFY(next->isVisible());
-                QCOMPARE(phase->text(), QStringLiteral("INSTRUCTIONS"));
-                QTest::mouseClick(next, Qt::LeftButton);
-            }
+        for (int click = 0; withInstr && click < (cond == 1 ? 4 : 3); ++click) {
+            QCOMPARE(phase->text(), QStringLiteral("INSTRUCTIONS"));
+            QTest::mouseClick(run.get<QPushButton>("pb_next"), Qt::LeftButton);
         }
-        QVERIFY2(go->isVisible(), qPrintable(QString::number(cond)));
+        QVERIFY2(go->isVisible() && phase->isVisible(), qPrintable(QString::number(cond)));
         QCOMPARE(phase->text(), QStringLiteral("TRAINING"));
-        QVERIFY(phase->isVisible());
         QTest::mouseClick(go, Qt::LeftButton);
-        // Five valid trials end a training block.
         for (int trial = 0; trial < 5; ++trial) {
             QCOMPARE(run.condition(), cond);
             run.validTrial();
         }
     }
-    QVERIFY(go->isVisible());
-    QVERIFY(!phase->isVisible());
+    QVERIFY(go->isVisible() && !phase->isVisible());
     QCOMPARE(run.tree.read("Results/output.csv"), logHeader);
     QTest::mouseClick(go, Qt::LeftButton);
     QSet<int> conditions;
@@ -398,68 +315,47 @@ void TestTest2Flow::trainingThenTest()
     QCOMPARE(fields(run.logRows().value(5)).value(10), QByteArray("6"));
 }
 
-void TestTest2Flow::blockOfOtherLength_data()
+void TestTest2Flow::completedRuns_data()
 {
     QTest::addColumn<int>("number");
-    QTest::newRow("3 valid trials") << 3;
-    QTest::newRow("120 valid trials") << 120;
+    QTest::addColumn<int>("runs");
+    QTest::newRow("120 valid trials") << 120 << 1;
+    QTest::newRow("3 valid trials, twice") << 3 << 2;
 }
 
-void TestTest2Flow::blockOfOtherLength()
+// Blocks of other lengths than 96 complete, and a second run appends its rows without headers.
+void TestTest2Flow::completedRuns()
 {
     QFETCH(int, number);
+    QFETCH(int, runs);
     Run run;
-    run.window->goTest2(0, false, false, true, false);
-    run.setField("le_number", QString::number(number));
-    QTest::mouseClick(child<QPushButton>(run.window.get(), "pb_go"), Qt::LeftButton);
-    for (int trial = 0; trial < number; ++trial)
-        run.validTrial();
-    QVERIFY(child<QPushButton>(run.window.get(), "pb_results")->isVisible());
-    QVERIFY(child<QPushButton>(run.window.get(), "pb_mainMenu")->isVisible());
-
-    QCOMPARE(run.logRows().size(), number);
-    const QList<QByteArray> results = run.tree.read("Results/results_T2.csv").split('\n');
-    QCOMPARE(results.size(), 3);   // header, row, empty after the last "\n"
-    QCOMPARE(results[0], QByteArray(RecordHeaders::resultsT2));
-    const auto r = fields(results[1]);
-    QCOMPARE(r.size(), 23);
-    QCOMPARE(r[6], QByteArray("5"));
-    QCOMPARE(r[10].toInt(), number);
-    QCOMPARE(r[12], QByteArray("0.0"));
-    QCOMPARE(run.tree.read("Archives/" + patientKey + "/results_T2_" + patientKey + ".csv"),
-             run.tree.read("Results/results_T2.csv"));
-    QCOMPARE(run.tree.read("Parameters/patients_list.txt"),
-             QByteArray("Mrs.;Zeller;Anna;05.06.1944;0;5;0;0;0;0;0;0;0;0\r\n"));
-    const QList<QByteArray> valid = run.tree.read("Results/valid-output.csv").split('\n');
-    QCOMPARE(valid.size(), number + 2);
-}
-
-void TestTest2Flow::secondRunAppendsWithoutHeaders()
-{
-    Run run;
-    for (int session : {5, 6}) {
+    for (int session = 5; session < 5 + runs; ++session) {
         run.context.setSessionNb_T2(session);
-        run.window->goTest2(0, false, false, true, false);
-        run.setField("le_number", QStringLiteral("3"));
-        QTest::mouseClick(child<QPushButton>(run.window.get(), "pb_go"), Qt::LeftButton);
-        for (int trial = 0; trial < 3; ++trial)
+        run.go(false, number);
+        for (int trial = 0; trial < number; ++trial)
             run.validTrial();
-        QVERIFY(child<QPushButton>(run.window.get(), "pb_results")->isVisible());
+        QVERIFY(run.get<QPushButton>("pb_results")->isVisible());
+        QVERIFY(run.get<QPushButton>("pb_mainMenu")->isVisible());
         run.key(Qt::Key_Escape);   // leaves the results screen without a report
     }
-    for (const QString &file : {QStringLiteral("Results/results_T2.csv"),
-                                QStringLiteral("Archives/%1/results_T2_%1.csv").arg(patientKey)}) {
-        const QList<QByteArray> lines = run.tree.read(file).split('\n');
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0], QByteArray(RecordHeaders::resultsT2));
-        QCOMPARE(fields(lines[1]).value(6), QByteArray("5"));
-        QCOMPARE(fields(lines[2]).value(6), QByteArray("6"));
+    QCOMPARE(run.logRows().size(), number * runs);
+    const QByteArray results = run.tree.read("Results/results_T2.csv");
+    QCOMPARE(run.tree.read("Archives/" + patientKey + "/results_T2_" + patientKey + ".csv"), results);
+    const QList<QByteArray> lines = results.split('\n');
+    QCOMPARE(lines.size(), runs + 2);   // header, rows, empty after the last "\n"
+    QCOMPARE(lines[0], QByteArray(RecordHeaders::resultsT2));
+    for (int r = 0; r < runs; ++r) {
+        const auto f = fields(lines[r + 1]);
+        QCOMPARE(f.size(), 23);
+        QCOMPARE(f[6], QByteArray::number(5 + r));
+        QCOMPARE(f[10].toInt(), number);
+        QCOMPARE(f[12], QByteArray("0.0"));
     }
     const QByteArray valid = run.tree.read("Results/valid-output.csv");
     QCOMPARE(valid.count(RecordHeaders::trialLog), 1);
-    QCOMPARE(valid.count('\n'), 7);
+    QCOMPARE(valid.count('\n'), number * runs + 1);
     QCOMPARE(run.tree.read("Parameters/patients_list.txt"),
-             QByteArray("Mrs.;Zeller;Anna;05.06.1944;0;6;0;0;0;0;0;0;0;0\r\n"));
+             "Mrs.;Zeller;Anna;05.06.1944;0;" + QByteArray::number(4 + runs) + ";0;0;0;0;0;0;0;0\r\n");
 }
 
 void TestTest2Flow::refusedSettings()
@@ -467,13 +363,13 @@ void TestTest2Flow::refusedSettings()
     Run run;
     run.window->goTest2(0, false, false, true, true);
     run.setField("le_timer03", QStringLiteral("250"));
-    QCOMPARE(child<QLineEdit>(run.window.get(), "le_timeTc")->text(), QStringLiteral("7550"));
+    QCOMPARE(run.get<QLineEdit>("le_timeTc")->text(), QStringLiteral("7550"));
     run.setField("le_timer03", QStringLiteral("-5"));
     run.setField("le_number", QStringLiteral("0"));
     run.setField("le_timer01", QStringLiteral("abc"));
-    QCOMPARE(child<QLineEdit>(run.window.get(), "le_timer03")->text(), QStringLiteral("250"));
-    QCOMPARE(child<QLineEdit>(run.window.get(), "le_number")->text(), QStringLiteral("96"));
-    QCOMPARE(child<QLineEdit>(run.window.get(), "le_timer01")->text(), QStringLiteral("400"));
+    QCOMPARE(run.get<QLineEdit>("le_timer03")->text(), QStringLiteral("250"));
+    QCOMPARE(run.get<QLineEdit>("le_number")->text(), QStringLiteral("96"));
+    QCOMPARE(run.get<QLineEdit>("le_timer01")->text(), QStringLiteral("400"));
 }
 
 // The chain on its own timers: fixation, cue, interval and target arrive by themselves, and
@@ -484,17 +380,16 @@ void TestTest2Flow::realTimersRunATrial()
     run.window->goTest2(0, false, false, true, false);
     run.setField("le_timer01", QStringLiteral("0"));
     run.setField("le_timer05", QStringLiteral("0"));
-    QTest::mouseClick(child<QPushButton>(run.window.get(), "pb_go"), Qt::LeftButton);
-    auto *result = child<QLineEdit>(run.window.get(), "le_result");
+    QTest::mouseClick(run.get<QPushButton>("pb_go"), Qt::LeftButton);
+    auto *result = run.get<QLineEdit>("le_result");
+    QWidget *target = nullptr;
+    for (QWidget *w : run.window->findChildren<QWidget *>()) {
+        if (qstrcmp(w->metaObject()->className(), "DrawRectangle") == 0)
+            target = w;
+    }
+    QVERIFY(target);
     for (int trial = 1; trial <= 2; ++trial) {
-        auto *no = child<QLineEdit>(run.window.get(), "le_no");
-        QTRY_COMPARE_WITH_TIMEOUT(no->text(), QString::number(trial), 3000);
-        QWidget *target = nullptr;
-        for (QWidget *w : run.window->findChildren<QWidget *>()) {
-            if (qstrcmp(w->metaObject()->className(), "DrawRectangle") == 0)
-                target = w;
-        }
-        QVERIFY(target);
+        QTRY_COMPARE_WITH_TIMEOUT(run.get<QLineEdit>("le_no")->text(), QString::number(trial), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(target->isVisible(), 3000);
         QTest::qWait(150);
         run.key(Qt::Key_Space);
@@ -511,36 +406,36 @@ void TestTest2Flow::sessionCountingBothWays()
     InstalledTree tree;
     tree.write("Parameters/patients_list.txt", patientRecord);
     Kestrova main;
-    auto *combo = child<QComboBox>(&main, "cob_patientName");
+    auto *combo = child<QComboBox>(main, "cob_patientName");
     QTRY_VERIFY_WITH_TIMEOUT(combo->isEnabled(), 2000);
     combo->setCurrentIndex(combo->findText(patientKey));
     emit combo->activated(combo->currentIndex());
-    child<QCheckBox>(&main, "cb_withInstruction")->setChecked(false);
-    child<QCheckBox>(&main, "cb_withTraining")->setChecked(false);
-    child<QCheckBox>(&main, "cb_parameters")->setChecked(true);
-    auto *box = child<QLineEdit>(&main, "le_session2");
+    child<QCheckBox>(main, "cb_withInstruction")->setChecked(false);
+    child<QCheckBox>(main, "cb_withTraining")->setChecked(false);
+    child<QCheckBox>(main, "cb_parameters")->setChecked(true);
+    auto *box = child<QLineEdit>(main, "le_session2");
     QCOMPARE(box->text(), QStringLiteral("4"));
 
-    QTest::mouseClick(child<QPushButton>(&main, "pb_test2"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(main, "pb_test2"), Qt::LeftButton);
     Test2 *task = main.findChild<Test2 *>();
     QVERIFY(task && task->isVisible());
     QCOMPARE(box->text(), QStringLiteral("5"));
     QTest::keyClick(task, Qt::Key_Escape);
     QTRY_COMPARE_WITH_TIMEOUT(box->text(), QStringLiteral("4"), 400);
 
-    QTest::mouseClick(child<QPushButton>(&main, "pb_test2"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(main, "pb_test2"), Qt::LeftButton);
     QCOMPARE(box->text(), QStringLiteral("5"));
-    auto *number = child<QLineEdit>(task, "le_number");
+    auto *number = child<QLineEdit>(*task, "le_number");
     number->setText(QStringLiteral("3"));
     emit number->editingFinished();
-    QTest::mouseClick(child<QPushButton>(task, "pb_go"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*task, "pb_go"), Qt::LeftButton);
     for (int trial = 0; trial < 3; ++trial) {
         for (const char *slot : {"sequence1", "sequence2", "sequence3"})
             QVERIFY(QMetaObject::invokeMethod(task, slot));
         QTest::keyClick(task, Qt::Key_Space);
         QVERIFY(QMetaObject::invokeMethod(task, "sequence5"));
     }
-    QVERIFY(child<QPushButton>(task, "pb_mainMenu")->isVisible());
+    QVERIFY(child<QPushButton>(*task, "pb_mainMenu")->isVisible());
     QTest::qWait(400);
     QCOMPARE(box->text(), QStringLiteral("5"));
     QVERIFY(tree.read("Parameters/patients_list.txt").startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
@@ -559,7 +454,7 @@ void TestTest2Flow::failedStartRestoresCounter()
     QCOMPARE(boxes.titles.value(0), QStringLiteral("Error"));
     QVERIFY(boxes.texts.value(0).contains(QStringLiteral("output.csv")));
     QVERIFY(!run.window->isVisible());
-    QVERIFY(!child<QPushButton>(run.window.get(), "pb_go")->isVisible());
+    QVERIFY(!run.get<QPushButton>("pb_go")->isVisible());
     QVERIFY(run.context.isEscapeSeq());
 }
 
