@@ -284,7 +284,7 @@ void TestDocuments::previousReports()
         }
         if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")); choose && name)
             name->setText(QFileInfo(report).fileName());
-        choose ? dialog->accept() : dialog->reject();
+        choose ? static_cast<QDialog *>(dialog)->accept() : dialog->reject();
     });
     watch.start(50);
     window.findChild<QAction *>("actionPrevious_reports")->trigger();

@@ -146,7 +146,7 @@ void TestAttentionScore::errorAndPauseLeaveCountsBalanced()
 {
     AttentionScore score;
     // A valid alerted trial, then one paused (no trace), then an erroneous one, then valid.
-    runBlock(score, {{}, {300}, {}});
+    runBlock(score, {std::vector<double>{}, std::vector<double>{300}, std::vector<double>{}});
     score.cueOnset(1);
     score.abandonTrial(1);
     QVERIFY(score.condCount[1] == 1 && score.presentedCount == 1);

@@ -184,7 +184,7 @@ void TestTest2Flow::trialRepeated()
         QVERIFY2(first[20].toInt() > 2000, first[20].constData());
     else
         QCOMPARE(first[20], QByteArray());
-    if (how != "anticipation")
+    if (how == "slow")   // the late answer used up its place: the retry comes at the next one
         QVERIFY(retry[21] != first[21]);
 }
 
