@@ -42,32 +42,23 @@
 #include "tasks/test2/targetplaces.h"
 
 namespace {
-constexpr int taskNumber = 2;
 constexpr int trainingTrials = 5;
 constexpr int randomFixation = 1200;   // the fixation adds 0 … 1199 ms
 constexpr int demoPause = 2000;
 constexpr int demoCross = 1500;
 constexpr int demoAsterisk = 500;
-const QPoint parkedCursor(10, 700);
-// Stimulus timers wake this much before their deadline and the step waits out the rest on
-// the monotonic clock: the event loop's millisecond timeouts alone come up to 1 ms late, and
-// the system now and then wakes the program up to 7 ms late (measured over whole runs; with
-// 5 ms a few trials per run were still 2-7 ms late, with 12 ms none over 0.4 ms).
-constexpr int earlyWakeMs = 12;
-const char *const black = "background-color:rgb(0, 0, 0)";
 } // namespace
 
 Test2::Test2(QWidget *parent)
-    : QDialog(parent)
+    : TaskWindow(2, parent)
 {
     ui.setupUi(this);
-    cal = new Calibration(this);
+    setupCommon(ui.lbl_mode, ui.pb_results, ui.pb_mainMenu);
     random = new Random(this);
     statistic = new Statistic(this);
     result = new Result(this);
     random->hide();
     statistic->hide();
-    cal->hide();
 
     cross = new DrawCross(this);
     cross->resize(40, 40);
@@ -86,8 +77,6 @@ Test2::Test2(QWidget *parent)
     connect(ui.pb_go, &QPushButton::clicked, this, &Test2::toPb_go);
     connect(ui.pb_next, &QPushButton::clicked, this, &Test2::toPb_next);
     connect(ui.pb_continue, &QPushButton::clicked, this, &Test2::toPb_continue);
-    connect(ui.pb_results, &QPushButton::clicked, this, &Test2::toPb_results);
-    connect(ui.pb_mainMenu, &QPushButton::clicked, this, &Test2::toPb_mainMenu);
     connect(ui.le_timer01, &QLineEdit::editingFinished, this, &Test2::toLe_timer01);
     connect(ui.le_timer02, &QLineEdit::editingFinished, this, &Test2::toLe_timer02);
     connect(ui.le_timer03, &QLineEdit::editingFinished, this, &Test2::toLe_timer03);
@@ -95,46 +84,33 @@ Test2::Test2(QWidget *parent)
     connect(ui.le_timer05, &QLineEdit::editingFinished, this, &Test2::toLe_timer05);
     connect(ui.le_number, &QLineEdit::editingFinished, this, &Test2::toLe_number);
 
-    fixationTimer = makeTimer(&Test2::sequence1);
-    cueTimer = makeTimer(&Test2::sequence2);
-    intervalTimer = makeTimer(&Test2::sequence3);
-    responseTimer = makeTimer(&Test2::sequence4);
-    afterTimer = makeTimer(&Test2::sequence5);
-    demoTimer3 = makeTimer(&Test2::i_sequence3);
-    demoTimer4 = makeTimer(&Test2::i_sequence4);
-    demoTimer13 = makeTimer(&Test2::i_sequence13);
-    demoTimer14 = makeTimer(&Test2::i_sequence14);
-    demoTimer15 = makeTimer(&Test2::i_sequence15);
-    demoTimer23 = makeTimer(&Test2::i_sequence23);
-    demoTimer24 = makeTimer(&Test2::i_sequence24);
-    demoTimer25 = makeTimer(&Test2::i_sequence25);
+    fixationTimer = makeStepTimer(&Test2::sequence1);
+    cueTimer = makeStepTimer(&Test2::sequence2);
+    intervalTimer = makeStepTimer(&Test2::sequence3);
+    responseTimer = makeStepTimer(&Test2::sequence4);
+    afterTimer = makeStepTimer(&Test2::sequence5);
+    demoTimer3 = makeStepTimer(&Test2::i_sequence3);
+    demoTimer4 = makeStepTimer(&Test2::i_sequence4);
+    demoTimer13 = makeStepTimer(&Test2::i_sequence13);
+    demoTimer14 = makeStepTimer(&Test2::i_sequence14);
+    demoTimer15 = makeStepTimer(&Test2::i_sequence15);
+    demoTimer23 = makeStepTimer(&Test2::i_sequence23);
+    demoTimer24 = makeStepTimer(&Test2::i_sequence24);
+    demoTimer25 = makeStepTimer(&Test2::i_sequence25);
 }
 
 Test2::~Test2() = default;
-
-QTimer *Test2::makeTimer(void (Test2::*slot)())
-{
-    auto *timer = new QTimer(this);
-    timer->setTimerType(Qt::PreciseTimer);
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, slot);
-    return timer;
-}
 
 // --- Set-up ---------------------------------------------------------------------------------
 
 void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool fixedDn)
 {
     stopAllTimers();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    setGeometry(screen);
-    showFullScreen();
-    setStyleSheet(QString::fromLatin1(black));
+    enterFullScreen();
     textNeutral = tr("Attention\nneutral");
     textAlerted = tr("Attention\nalerted");
     textOriented = tr("Attention\noriented");
     textExample = tr("Example");
-    setCursor(Qt::ArrowCursor);
 
     std::srand(unsigned(std::time(nullptr)));
 
@@ -146,7 +122,6 @@ void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool f
     condMode = mode;
     inInstruction = withInstr;
     phasePlan = (withInstr ? 1 : 0) + (withTrain ? 2 : 0);
-    runOpen = true;
 
     ui.le_result->clear();
     ui.le_rt_delta->clear();
@@ -158,10 +133,6 @@ void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool f
 
     posIndex.fill(TargetPlaces::count);
     condIndex = AttentionScore::conditionCount;
-    centerX = screen.width() / 2;
-    centerY = screen.height() / 2;
-    QCursor::setPos(mapToGlobal(QPoint(centerX, centerY)));
-
     cross->move(centerX - 20, centerY - 20);
     placeAtCenter(ui.lbl_asterisk);
     arrow->move(centerX - 50, centerY - 50);
@@ -196,14 +167,6 @@ void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool f
     placeAtCenter(ui.lbl_instruction);
     ui.pb_next->move(frameBottomRight(ui.pb_next));
     ui.pb_go->hide();
-    ui.pb_results->hide();
-    ui.pb_mainMenu->hide();
-
-    ui.lbl_mode->move(centerX + frameHalfWidth - ui.lbl_mode->width(), centerY - frameHalfHeight);
-    ui.pb_results->move(int(centerX - ui.pb_results->width() / 2.0 - 100),
-                        int(centerY - ui.pb_results->height() / 2.0));
-    ui.pb_mainMenu->move(int(centerX - ui.pb_mainMenu->width() / 2.0 + 100),
-                         int(centerY - ui.pb_mainMenu->height() / 2.0));
     dtSession = QDateTime::currentDateTime();
     measures = AttentionScore::Measures();
     duration = QTime(0, 0);
@@ -233,34 +196,6 @@ void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool f
         t_sequence0();
         break;
     }
-}
-
-void Test2::placeAtCenter(QWidget *widget)
-{
-    widget->move(centerX - widget->width() / 2, centerY - widget->height() / 2);
-}
-
-QPoint Test2::frameBottomRight(const QWidget *widget) const
-{
-    return QPoint(centerX + frameHalfWidth - widget->width(), centerY + frameHalfHeight - widget->height());
-}
-
-void Test2::moveCursorTo(const QWidget *widget)
-{
-    QCursor::setPos(widget->mapToGlobal(QPoint(widget->width() / 2, widget->height() / 2)));
-}
-
-// During trials the pointer is invisible and parked out of the way.
-void Test2::parkCursor()
-{
-    QCursor::setPos(mapToGlobal(parkedCursor));
-    setCursor(Qt::BlankCursor);
-}
-
-void Test2::arrowCursorAtCenter()
-{
-    setCursor(Qt::ArrowCursor);
-    QCursor::setPos(mapToGlobal(QPoint(centerX, centerY)));
 }
 
 void Test2::hideStimuli()
@@ -296,12 +231,6 @@ void Test2::showInstruction(const QString &text)
 {
     ui.lbl_instruction->setText(text);
     ui.lbl_instruction->show();
-}
-
-void Test2::showPhase(int phase)
-{
-    ui.lbl_mode->setText(cal->isMode(phase));
-    ui.lbl_mode->show();
 }
 
 // --- Parameter panel ------------------------------------------------------------------------
@@ -342,17 +271,6 @@ void Test2::toLe_number()
 
 // --- Blocks ---------------------------------------------------------------------------------
 
-bool Test2::openTrialLog()
-{
-    // On failure the window is hidden and the assessor told why; the block does not start.
-    if (records.openTrialLog())
-        return true;
-    // The run never started: the main window restores the session counter.
-    runOpen = false;
-    cal->setEscapeSeq(true);
-    return false;
-}
-
 void Test2::toPb_go()
 {
     ui.pb_go->setDown(false);
@@ -367,7 +285,6 @@ void Test2::toPb_go()
     ui.le_no->setText(QStringLiteral("1"));
     condIndex = AttentionScore::conditionCount;
     posIndex.fill(TargetPlaces::count);
-    cycleClock.start();
     runClock.start();
     records.startRun();
     sequence0();
@@ -438,7 +355,7 @@ void Test2::t_sequence21()
 
 void Test2::sequence0()
 {
-    cycleClock.restart();
+    startTrialClock();
     if (posIndex[AttentionScore::Neutral] >= TargetPlaces::count) {
         posIndex[AttentionScore::Neutral] = 0;
         posTable[AttentionScore::Neutral] = random->randTab8();
@@ -474,38 +391,25 @@ void Test2::sequence0()
     markedError = false;
     ui.lbl_asterisk->hide();
     fixDuration = std::rand() % randomFixation + timer01;
+    fixationSpan = stampOnset("fixation", fixDuration);
     startStep(fixationTimer, fixDuration);
     ui.le_no->setText(QString::number(score.validCount + 1));
     trialStep = 1;
     trialError = 0;
 }
 
-void Test2::startStep(QTimer *timer, int ms)
-{
-    stepDeadlineNs = cycleClock.nsecsElapsed() + qint64(ms) * 1000000;
-    timer->start(std::max(0, ms - earlyWakeMs));
-}
-
-void Test2::awaitStepDeadline() const
-{
-    // Only the last moments before a deadline are waited out; a step started early (by the
-    // assessor's keys or a test) does not wait.
-    if (stepDeadlineNs - cycleClock.nsecsElapsed() > qint64(earlyWakeMs) * 1000000)
-        return;
-    while (cycleClock.nsecsElapsed() < stepDeadlineNs) {
-    }
-}
-
 void Test2::sequence1()
 {
     fixationTimer->stop();
     awaitStepDeadline();
+    stampOffset(fixationSpan);
     score.cueOnset(currentCond);
     if (currentCond == AttentionScore::Alerted) {
         cross->hide();
         ui.lbl_asterisk->show();
+        presentNow();
     }
-    cueOnsetNs = cycleClock.nsecsElapsed();
+    cueSpan = stampOnset("cue", timer02);
     startStep(cueTimer, timer02);
     trialStep = 2;
 }
@@ -514,13 +418,15 @@ void Test2::sequence2()
 {
     cueTimer->stop();
     awaitStepDeadline();
-    intervalClock.start();
     if (currentCond != AttentionScore::Oriented) {
         cross->show();
         ui.lbl_asterisk->hide();
         arrow->hide();
+        presentNow();
     }
-    intervalOnsetNs = cycleClock.nsecsElapsed();
+    stampOffset(cueSpan);
+    intervalSpan = stampOnset("interval", timer03);
+    intervalOnsetNs = span(intervalSpan).onsetNs;
     startStep(intervalTimer, timer03);
     trialStep = 3;
 }
@@ -531,21 +437,23 @@ void Test2::sequence3()
     awaitStepDeadline();
     const int index = posIndex[currentCond];
     const int place = posTable[currentCond].at(index);
-    qDebug("%c %4d %4d", "abc"[currentCond], index, place);
     target->move(TargetPlaces::topLeft(centerX, centerY, place));
-    rtClock.start();
-    targetShown = true;
     target->show();
-    const qint64 targetNs = cycleClock.nsecsElapsed();
+    presentNow();
+    stampOffset(intervalSpan);
+    targetOnsetNs = span(intervalSpan).offsetNs;
+    targetShown = true;
     if (fixedDn)
         responseTimer->start(timer04);
-    dtSession = QDateTime::currentDateTime();
     trialStep = 4;
+    // Text and debug work only once the target is up and its onset stamped.
+    dtSession = QDateTime::currentDateTime();
+    qDebug("%c %4d %4d", "abc"[currentCond], index, place);
     if (debug) {
         // Actual cue duration and cue-target interval of this trial on the monotonic clock,
         // for the assessor checking the display's timing.
-        const double cueMs = (intervalOnsetNs - cueOnsetNs) / 1e6;
-        const double intervalMs = (targetNs - intervalOnsetNs) / 1e6;
+        const double cueMs = (span(cueSpan).offsetNs - span(cueSpan).onsetNs) / 1e6;
+        const double intervalMs = (targetOnsetNs - intervalOnsetNs) / 1e6;
         qDebug("onsets %d %.3f %.3f %d %d", currentCond, cueMs, intervalMs, timer02, timer03);
         ui.le_rt_delta->setText(QString::number(intervalMs - timer03, 'f', 3));
     }
@@ -555,14 +463,18 @@ void Test2::startAfterResponse()
 {
     int wait = timer05;
     if (fixedDn)
-        wait = std::max<qint64>(0, timeCycle - cycleClock.elapsed());
+        wait = int(std::max<qint64>(0, timeCycle - clockNs() / 1'000'000));
     afterTimer->start(wait);
 }
 
+// A press is judged by when it arrived against the trial's schedule, whenever it is handled:
+// from the target's onset it is the reaction; during the cue-target interval it is an
+// anticipation (logged as how many ms too early, negative); earlier it is ignored.
 void Test2::response()
 {
-    if (targetShown) {
-        rt = int(rtClock.elapsed());
+    const qint64 arrival = pressArrivalNs();
+    if (targetShown && arrival >= targetOnsetNs) {
+        rt = int((arrival - targetOnsetNs) / 1'000'000);
         targetShown = false;
         target->hide();
         if (currentCond == AttentionScore::Oriented) {
@@ -572,10 +484,12 @@ void Test2::response()
         responseTimer->stop();
         startAfterResponse();
         ui.le_result->setText(QString::number(rt));
-    } else if (intervalTimer->isActive()) {
-        // Pressed before the target was due: how many milliseconds too early, negative.
-        rt = int(intervalClock.elapsed()) - timer03;
+    } else if ((trialStep == 3 || targetShown) && arrival >= intervalOnsetNs) {
+        rt = int((arrival - intervalOnsetNs) / 1'000'000) - timer03;
         intervalTimer->stop();
+        responseTimer->stop();
+        targetShown = false;
+        target->hide();
         ui.le_result->setText(QString::number(rt));
         trialError = 1;
         startAfterResponse();
@@ -615,6 +529,10 @@ void Test2::sequence5()
     const int c = currentCond;
     const int place = posTable[c].at(posIndex[c]);
     const int rankSub = score.condCount[c];
+    // A test trial answered too late is an error like the others and keeps its place, so that
+    // every place of the condition comes back among its valid trials.
+    if (phasePlan == phaseTest && !markedError && AttentionScore::tooSlow(rt))
+        trialError = 1;
     if (trialError == 0)
         ++posIndex[c];
 
@@ -624,8 +542,6 @@ void Test2::sequence5()
             rt = 0;
         else
             rtText = QString::number(rt);
-        if (AttentionScore::tooSlow(rt))
-            trialError = 1;
         records.writeTrialRow(trialRow(place, rankSub, rtText), trialError == 1);
         if (trialError == 0) {
             score.storeValid(c, rt);
@@ -970,66 +886,17 @@ void Test2::endOfTest()
     }
     records.finishRun(taskNumber, taskNumber, row.line());
 
-    stopAllTimers();
-    records.closeTrialLog();
-    hideStimuli();
-    arrowCursorAtCenter();
-    ui.pb_results->show();
-    ui.pb_mainMenu->show();
     for (QWidget *widget : {static_cast<QWidget *>(ui.pb_continue), static_cast<QWidget *>(ui.pb_go),
-                            static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_asterisk),
-                            static_cast<QWidget *>(ui.lbl_instruction), static_cast<QWidget *>(ui.lbl_mode)})
+                            static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_instruction)})
         widget->hide();
-    runOpen = false;
+    hidePhase();
+    showResultsButtons();
 }
 
 void Test2::fileReport(bool display)
 {
-    hide();
-    setStyleSheet(QStringLiteral("background-color:rgb(240, 240, 240)"));
     result->goResult2(display, dtSession, cal->isSessionNb_T2(), duration, score.presentedCount, measures.t2a,
                       measures.errorPercent[0], measures.fit[0].slope, measures.fit[0].r2, measures.t2b,
                       measures.errorPercent[1], measures.fit[1].slope, measures.fit[1].r2, measures.t2c,
                       measures.errorPercent[2], measures.fit[2].slope, measures.fit[2].r2);
-}
-
-void Test2::toPb_results()
-{
-    ui.pb_results->setDown(false);
-    fileReport(true);
-    qDebug("Results");
-    close();
-}
-
-void Test2::toPb_mainMenu()
-{
-    ui.pb_mainMenu->setDown(false);
-    fileReport(false);
-    qDebug("Main Menu");
-    close();
-}
-
-// Escape, the end of an instructions-only run, or the window closed in the middle of a run:
-// nothing is counted and the main window restores the session counter. `row` is the word
-// written to the trial log when it is open (none at the end of the instructions).
-void Test2::endWithoutResults(const char *row)
-{
-    if (row)
-        records.writeInterruption(QString::fromLatin1(row));
-    stopAllTimers();
-    records.closeTrialLog();
-    hideStimuli();
-    arrowCursorAtCenter();
-    targetShown = false;
-    trialStep = 0;
-    runOpen = false;
-    cal->setEscapeSeq(true);
-    close();
-}
-
-void Test2::closeEvent(QCloseEvent *event)
-{
-    if (runOpen)
-        endWithoutResults("interrupted");
-    QDialog::closeEvent(event);
 }

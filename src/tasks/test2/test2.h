@@ -5,17 +5,15 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QTime>
 
-#include "support/taskrecords.h"
+#include "tasks/taskwindow.h"
 #include "tasks/test2/attentionscore.h"
 #include "ui_test2.h"
 
-class Calibration;
 class DrawArrow;
 class DrawCross;
 class DrawGrayRectangle;
@@ -28,7 +26,7 @@ class Statistic;
 // The central cue attention task: full-screen dialog in which the patient presses Space (or
 // the left mouse button) as soon as a white square appears at one of eight places around the
 // fixation cross, after no cue, an alerting cue or an orienting cue.
-class Test2 : public QDialog
+class Test2 : public TaskWindow
 {
     Q_OBJECT
 
@@ -53,8 +51,6 @@ public slots:
     void sequence5();
     void toPb_next();
     void toPb_continue();
-    void toPb_results();
-    void toPb_mainMenu();
     void i_sequence0();
     void i_sequence1();
     void i_sequence2();
@@ -82,47 +78,32 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     enum { phaseTest = 0 };
 
-    QTimer *makeTimer(void (Test2::*slot)());
-    // Starts a stimulus timer for ms from now, with its deadline on the trial's clock.
-    void startStep(QTimer *timer, int ms);
-    void awaitStepDeadline() const;
     void readSetting(QLineEdit *field, int &setting, int minimum);
     void showTimeCycle();
-    void placeAtCenter(QWidget *widget);
-    QPoint frameBottomRight(const QWidget *widget) const;
-    void moveCursorTo(const QWidget *widget);
-    void parkCursor();
-    void arrowCursorAtCenter();
-    void hideStimuli();
-    void stopAllTimers();
+    void hideStimuli() override;
+    void stopAllTimers() override;
     void stopTrialTimers();
     void stopDemoTimers();
     void showInstruction(const QString &text);
-    void showPhase(int phase);
     void showConditionInstructions(const QString &text);
     void startDemonstration(QTimer *first, int ms);
     void showDemoTarget();
     void prepareTraining(int cond);
-    bool openTrialLog();
     void response();
     void holdTrial(int phase);
     void startAfterResponse();
     void endOfTest();
-    void endWithoutResults(const char *row);
-    void fileReport(bool display);
+    void fileReport(bool display) override;
     QByteArray trialRow(int place, int rankSub, const QString &rtText) const;
 
     Ui::Test2Class ui;
-    Calibration *cal = nullptr;
     Random *random = nullptr;
     Statistic *statistic = nullptr;
     Result *result = nullptr;
-    TaskRecords records{this};
 
     DrawCross *cross = nullptr;
     DrawArrow *arrow = nullptr;
@@ -178,26 +159,20 @@ private:
     int trialError = 0;
     int instrStep = 0;
     int demoPlace = 0;
-    // A run is open from goTest2 until results are shown or it ends without them.
-    bool runOpen = false;
 
     AttentionScore score;
     AttentionScore::Measures measures;
     QTime duration;
     QDateTime dtSession;
 
-    QElapsedTimer cycleClock;
     QElapsedTimer runClock;
-    QElapsedTimer intervalClock;
-    QElapsedTimer rtClock;
-    qint64 cueOnsetNs = 0;
+    // The trial's stimuli on the trial clock: the cue (its start and end), the cue-target
+    // interval's start and the target's onset.
+    int fixationSpan = -1;
+    int cueSpan = -1;
+    int intervalSpan = -1;
     qint64 intervalOnsetNs = 0;
-    qint64 stepDeadlineNs = 0;
-
-    int centerX = 512;
-    int centerY = 384;
-    static constexpr int frameHalfWidth = 512;
-    static constexpr int frameHalfHeight = 384;
+    qint64 targetOnsetNs = 0;
 
     QString textNeutral;
     QString textAlerted;
