@@ -7,11 +7,16 @@ namespace Identity {
 namespace {
 Check recordSafe(const QString &text)
 {
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (c == QLatin1Char(';'))
             return {Fault::Separator, QStringLiteral(";")};
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             return {Fault::LineBreak, QString()};
+        if (c.unicode() > 0xFF) {
+            const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+            return {Fault::NotStorable, text.mid(i, pair ? 2 : 1)};
+        }
     }
     return {};
 }
@@ -55,6 +60,9 @@ QString message(const QString &fieldLabel, const Check &check)
         return tr("\"%1\" must not contain a line break.").arg(fieldLabel);
     case Fault::DotName:
         return tr("\"%1\" must not be \"%2\".").arg(fieldLabel, check.offending);
+    case Fault::NotStorable:
+        return tr("\"%1\" must not contain the character \"%2\", which the records cannot hold.")
+            .arg(fieldLabel, check.offending);
     case Fault::Separator:
     case Fault::PathSeparator:
         break;

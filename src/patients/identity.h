@@ -5,7 +5,9 @@
 // Checks on the identity fields typed by the assessor before they reach a record. Every field
 // goes unquoted into a ";"-separated line, and the patient's display key names the patient's
 // archive folder, so a separator, a line break or a path element in a name would corrupt the
-// list or put the archive somewhere else.
+// list or put the archive somewhere else. The records hold Latin-1 only: a character beyond it
+// would be stored as "?" while the running program keeps the original, so the patient's record,
+// key and archive folder would no longer match.
 namespace Identity {
 
 enum class Fault {
@@ -15,12 +17,14 @@ enum class Fault {
     LineBreak,       // "\n" or "\r", which would split the record
     PathSeparator,   // "/" or "\\" in a name that becomes part of a folder name
     DotName,         // "." or "..", which name a folder relation rather than a folder
+    NotStorable,     // a character the Latin-1 records cannot hold, such as "Ł"
 };
 
 struct Check
 {
     Fault fault = Fault::None;
-    QString offending;   // the refused character or name, empty for Empty and LineBreak
+    QString offending;   // the refused character (a whole surrogate pair) or name, empty for
+                         // Empty and LineBreak
 
     bool ok() const { return fault == Fault::None; }
 };

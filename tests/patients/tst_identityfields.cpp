@@ -36,6 +36,11 @@ void TestIdentityFields::patientName_data()
     QTest::newRow("dot") << "." << F::DotName << ".";
     QTest::newRow("dot dot") << ".." << F::DotName << "..";
     QTest::newRow("dot dot with blanks") << " .. " << F::DotName << "..";
+    QTest::newRow("last latin-1 letter") << QStringLiteral("Zo\u00ff") << F::None << "";
+    QTest::newRow("first letter beyond latin-1") << QStringLiteral("\u0100da") << F::NotStorable << QStringLiteral("\u0100");
+    QTest::newRow("polish") << QStringLiteral("\u0141ukasz") << F::NotStorable << QStringLiteral("\u0141");
+    QTest::newRow("beyond the basic plane, one character")
+        << QStringLiteral("Ann\U0001F600a") << F::NotStorable << QStringLiteral("\U0001F600");
 }
 
 void TestIdentityFields::patientName()
@@ -58,6 +63,7 @@ void TestIdentityFields::assessorField_data()
     QTest::newRow("dot") << "." << F::None;
     QTest::newRow("separator") << "Clinic; ward 3" << F::Separator;
     QTest::newRow("line feed") << "Town\nLand" << F::LineBreak;
+    QTest::newRow("outside latin-1") << QStringLiteral("\u0141\u00f3d\u017a") << F::NotStorable;
 }
 
 void TestIdentityFields::assessorField()

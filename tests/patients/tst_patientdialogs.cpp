@@ -7,6 +7,7 @@
 #include "patients/newpatient.h"
 #include "installedtree.h"
 #include "messageboxcatcher.h"
+#include "simulatedinput.h"
 #include "widgetlookup.h"
 
 namespace {
@@ -44,9 +45,9 @@ void fillNewPatient(NewPatient *dialog, int genderKeys, const QString &lastName,
         QTest::keyClick(child<QComboBox>(*dialog, "cob_genre"), Qt::Key_Down);
     if (genderKeys == 0)
         QTest::mouseClick(child<QLineEdit>(*dialog, "le_lastName"), Qt::LeftButton);
-    QTest::keyClicks(dialog->focusWidget(), lastName);
+    SimulatedInput::typeText(dialog->focusWidget(), lastName);
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-    QTest::keyClicks(dialog->focusWidget(), firstName);
+    SimulatedInput::typeText(dialog->focusWidget(), firstName);
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     QTest::keyClicks(dialog->focusWidget(), QString::fromLatin1(date));
 }
@@ -157,6 +158,9 @@ void TestPatientDialogs::newPatientRefusedOrLeft_data()
         << "\"Last Name / study\" must not contain the character \";\"." << "le_lastName";
     QTest::newRow("slash in first name") << "Jo/hn" << "pb_ok"
         << "\"First Name / id\" must not contain the character \"/\"." << "le_firstName";
+    QTest::newRow("first name beyond latin-1") << QStringLiteral("\u0141ukasz") << "pb_ok"
+        << QStringLiteral("\"First Name / id\" must not contain the character \"\u0141\", which the records cannot hold.")
+        << "le_firstName";
     QTest::newRow("dot dot as first name") << ".." << "pb_ok" << "\"First Name / id\" must not be \"..\"." << "le_firstName";
     QTest::newRow("blank first name") << "  " << "pb_ok" << "\"First Name / id\" must not be empty." << "le_firstName";
     QTest::newRow("cancel") << "John" << "pb_cancel" << "" << "";
@@ -241,6 +245,8 @@ void TestPatientDialogs::assessorRefused_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("separator in institution")
         << "le_institution" << "Clinic; ward 3" << "\"Institution\" must not contain the character \";\".";
+    QTest::newRow("last name beyond latin-1") << "le_lastName" << QStringLiteral("Dvo\u0159\u00e1k")
+        << QStringLiteral("\"Last Name\" must not contain the character \"\u0159\", which the records cannot hold.");
     QTest::newRow("pasted line break in city") << "le_city" << "Town\nLand" << "\"City\" must not contain a line break.";
     QTest::newRow("file cannot be written") << "le_lastName" << "Weber" << "Failed to open assessor.txt\n";
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +32,32 @@ bool click(QWidget *window, const char *name, QString *error)
     return true;
 }
 
+namespace {
+// The key that carries a character: a Latin-1 letter, digit or sign has a key of the same code
+// (the upper-case form for letters); other characters come from an input method without one.
+Qt::Key keyOf(const QString &character)
+{
+    const QString upper = character.toUpper();
+    const char16_t code = upper.size() == 1 ? upper.at(0).unicode() : 0xFFFF;
+    return code >= 0x20 && code <= 0xFF ? Qt::Key(code) : Qt::Key_unknown;
+}
+} // namespace
+
+void typeText(QWidget *receiver, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+        const Qt::KeyboardModifiers modifiers =
+            character != character.toLower() ? Qt::ShiftModifier : Qt::NoModifier;
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, keyOf(character), modifiers, character);
+            QApplication::sendEvent(receiver, &event);
+        }
+    }
+}
+
 bool typeInto(QWidget *window, const char *name, const QString &text, QString *error)
 {
     auto *field = window->findChild<QLineEdit *>(QString::fromLatin1(name));
@@ -40,7 +67,7 @@ bool typeInto(QWidget *window, const char *name, const QString &text, QString *e
     }
     field->setFocus();
     field->selectAll();
-    QTest::keyClicks(field, text);
+    typeText(field, text);
     QTest::keyClick(field, Qt::Key_Return);
     if (field->text() != text) {
         *error = QStringLiteral("the field %1 did not take %2").arg(QString::fromLatin1(name), text);

@@ -14,6 +14,10 @@ namespace SimulatedInput {
 QWidget *childOfClass(QWidget *window, const char *className);
 // Clicks the named, visible and enabled push button or check box of the window.
 bool click(QWidget *window, const char *name, QString *error);
+// Types text where receiver takes keys, one key press and release per character, each
+// carrying its character as a keyboard layout delivers it: any name an assessor can type,
+// "Müller" and "Zoé" as well as "Smith".
+void typeText(QWidget *receiver, const QString &text);
 // Replaces the text of the named, visible line edit and confirms it with Return.
 bool typeInto(QWidget *window, const char *name, const QString &text, QString *error);
 // Presses and releases a key where the keyboard focus is (the window when none has it).
