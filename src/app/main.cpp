@@ -3,13 +3,14 @@
 
 #include "app/kestrova.h"
 #include "app/language.h"
+#include "app/startup.h"
 #include "calibration/calibration.h"
 
 int main(int argc, char *argv[])
 {
-    // The report and document views share the application's graphics context.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Startup::beforeApplication();
     QApplication app(argc, argv);
+    Startup::afterApplication();
     Calibration context;
     QTranslator translator;
     loadLanguage(translator, context);

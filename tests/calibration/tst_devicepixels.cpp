@@ -1,0 +1,83 @@
+// The program draws in the screen's own pixels on a scaled desktop: this executable starts the
+// way the program does, on a screen of 1600 x 1200 pixels whose desktop asks for 150 %, with
+// QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS set on top.
+
+#include <QtTest>
+
+#include "app/startup.h"
+#include "calibration/calibration.h"
+#include "calibration/preferences.h"
+#include "installedtree.h"
+#include "widgetlookup.h"
+
+class TestDevicePixels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rulers_data();
+    void rulers();
+    void resolutionShown();
+};
+
+void TestDevicePixels::rulers_data()
+{
+    QTest::addColumn<QString>("ruler");
+    QTest::addColumn<int>("between");   // screen pixels from the first tick to the second
+    QTest::newRow("horizontal") << "fr_horzCalibration" << 1000;
+    QTest::newRow("vertical") << "fr_vertCalibration" << 499;
+}
+
+// The rulers as the screen shows them: the distance between their white ticks, counted in the
+// screen's pixels of the grabbed image.
+void TestDevicePixels::rulers()
+{
+    QFETCH(QString, ruler);
+    QFETCH(int, between);
+    InstalledTree tree;
+    Calibration dialog;
+    dialog.goCalibration();
+    dialog.findChild<QWidget *>(QStringLiteral("fr_vertCalibration"))->show();
+    QImage shot = dialog.findChild<QWidget *>(ruler)->grab().toImage();
+    if (shot.height() > shot.width())
+        shot = shot.transformed(QTransform().rotate(90));
+    // A row a few pixels below the top crosses the ticks only, not the line joining them.
+    QList<int> ticks;
+    for (int x = 0, y = shot.height() / 5; x < shot.width(); ++x) {
+        if (qGray(shot.pixel(x, y)) > 200 && (x == 0 || qGray(shot.pixel(x - 1, y)) <= 200))
+            ticks << x;
+    }
+    QVERIFY(!ticks.isEmpty());
+    QCOMPARE(ticks.last() - ticks.first(), between);
+}
+
+void TestDevicePixels::resolutionShown()
+{
+    InstalledTree tree;
+    Preferences dialog;
+    dialog.goPreferences();
+    QCOMPARE(child<QLineEdit>(dialog, "le_HorzScreenRes")->text(), QStringLiteral("1600"));
+    QCOMPARE(child<QLineEdit>(dialog, "le_VertScreenRes")->text(), QStringLiteral("1200"));
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir config;
+    QFile screen(config.filePath(QStringLiteral("screen.json")));
+    if (!screen.open(QIODevice::WriteOnly)
+        || !screen.write(R"({"screens": [{"name": "scaled", "x": 0, "y": 0, "width": 1600, "height": 1200,
+                             "logicalDpi": 144, "logicalBaseDpi": 96, "dpr": 1}]})"))
+        qFatal("cannot write the screen configuration");
+    screen.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen.fileName()));
+    qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("QT_SCREEN_SCALE_FACTORS", "1.25");
+
+    Startup::beforeApplication();
+    QApplication app(argc, argv);
+    Startup::afterApplication();
+    TestDevicePixels test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_devicepixels.moc"
