@@ -31,7 +31,7 @@ void fillVersion(QString &html)
 
 void fillAssessorName(QString &html, const QStringList &assessor)
 {
-    fill(html, QStringLiteral("v_assessor"), AssessorFile::displayName(assessor));
+    fill(html, QStringLiteral("v_assessor"), AssessorFile::displayName(assessor).trimmed());
     fill(html, QStringLiteral("v_institution"), AssessorFile::institution(assessor));
 }
 

@@ -24,7 +24,7 @@ void fill(QString &html, const QString &placeholder, const QString &text);
 // "v_version".
 void fillVersion(QString &html);
 // "v_assessor" (title, first name, last name) and "v_institution" from the fields of the
-// assessor file's first line.
+// assessor file's first line; missing fields give empty text.
 void fillAssessorName(QString &html, const QStringList &assessor);
 
 } // namespace DocumentText

@@ -10,7 +10,7 @@
 
 WebViewer::WebViewer(QWidget *parent)
     : QDialog(parent)
-    , page(this, QRect(0, 0, 1280, 1024))
+    , page(this)
 {
     ui.setupUi(this);
     cal = new Calibration(this);
@@ -45,8 +45,8 @@ void WebViewer::showPage(const QString &baseName, bool fillAbout)
         return;
     if (fillAbout) {
         DocumentText::fillVersion(*html);
-        if (const auto assessor = AssessorFile::read(AssessorFile::standardPath()))
-            DocumentText::fillAssessorName(*html, *assessor);
+        DocumentText::fillAssessorName(*html,
+                                       AssessorFile::read(AssessorFile::standardPath()).value_or(QStringList()));
     }
     page.view()->setHtml(*html, QUrl::fromLocalFile(path));
 }

@@ -110,12 +110,13 @@ QString fill(QString html, const std::optional<QStringList> &assessor, const Pat
 {
     using DocumentText::fill;
     DocumentText::fillVersion(html);
-    if (assessor) {
-        DocumentText::fillAssessorName(html, *assessor);
-        static const char *const address[] = {"v_street", "v_code", "v_city", "v_country"};
-        for (int i = 0; i < 4; ++i)
-            fill(html, QString::fromLatin1(address[i]), field(*assessor, 4 + i));
-    }
+    // Without an assessor file the letterhead stays blank: a signed report never shows the
+    // template's codes.
+    const QStringList fields = assessor.value_or(QStringList());
+    DocumentText::fillAssessorName(html, fields);
+    static const char *const address[] = {"v_street", "v_code", "v_city", "v_country"};
+    for (int i = 0; i < 4; ++i)
+        fill(html, QString::fromLatin1(address[i]), field(fields, 4 + i));
     fill(html, QStringLiteral("v_f_name"), patient.firstName);
     fill(html, QStringLiteral("v_l_name"), patient.lastName);
     fill(html, QStringLiteral("v_dob"), patient.dob.toString(QStringLiteral("dd.MM.yyyy")));

@@ -61,8 +61,8 @@ Values task3(const std::array<double, 7> &values);
 // slope, intercept and r2 of the load.
 Values task4(const std::array<double, 8> &values);
 
-// The filled report: version, then the assessor (left as placeholders when the assessor file
-// could not be read), the patient and session, then the task's values.
+// The filled report: version, then the assessor (empty text when the assessor file could not
+// be read), the patient and session, then the task's values.
 QString fill(QString html, const std::optional<QStringList> &assessor, const Patient &patient,
              const Session &session, const Values &taskValues);
 

@@ -96,9 +96,9 @@ void TestReportText::fill_data()
                             << "[1.1]\n[Dr. Jane Roe]\n[Clinic A]\n[Main St 1]\n[1000]\n[Lausanne]\n"
                                "[Switzerland]\n[Anna]\n[Zeller]\n[05.06.1944]\n[09.03.2024]\n[08:07]\n"
                                "[07]\n[05:03]\n[40]\n";
-    QTest::newRow("no assessor file: its placeholders stay")
-        << "v_assessor v_institution v_street v_code v_city v_country v_session v_session" << false << "Zeller"
-        << "v_assessor v_institution v_street v_code v_city v_country 07 07";
+    QTest::newRow("no assessor file: a blank letterhead")
+        << "[v_assessor][v_institution][v_street][v_code v_city][v_country] v_session v_session" << false << "Zeller"
+        << "[][][][ ][] 07 07";
     QTest::newRow("values shown as plain text")
         << "<p>v_l_name</p>" << false << "Smith & <Jones>" << "<p>Smith &amp; &lt;Jones&gt;</p>";
 }

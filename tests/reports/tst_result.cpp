@@ -300,14 +300,9 @@ void TestResult::shippedTemplates()
     for (const QString &part : expected + numbers)
         QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in\n") + text));
 
-    QStringList left;
-    for (auto found = QRegularExpression(QStringLiteral("v_[a-z0-9_]+")).globalMatch(text); found.hasNext();)
-        left << found.next().captured();
-    left.removeDuplicates();
-    left.sort();
-    const QStringList assessorPlaceholders = {"v_assessor", "v_city", "v_code", "v_country",
-                                              "v_institution", "v_street"};
-    QCOMPARE(left, assessorFile ? QStringList() : assessorPlaceholders);
+    // No template code is left, with or without an assessor file.
+    const auto placeholder = QRegularExpression(QStringLiteral("v_[a-z0-9_]+")).match(text);
+    QVERIFY2(!placeholder.hasMatch(), qPrintable(placeholder.captured()));
 }
 
 KESTROVA_WEBENGINE_TEST_MAIN(TestResult)
