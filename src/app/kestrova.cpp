@@ -279,11 +279,7 @@ void Kestrova::toPublications()
 void Kestrova::toInstruction_book()
 {
     const QString book = QStringLiteral("Kestrova_Instruction-book.pdf");
-    const QString path = Paths::documentPath(cal->isLanguage(), book);
-    // The desktop may accept a missing file and fail later out of sight, so the book's
-    // presence is checked here.
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        QMessageBox::critical(this, tr("Error"), tr("Unable to find ") + book);
+    openPdf(Paths::documentPath(cal->isLanguage(), book), tr("Unable to find ") + book);
 }
 
 // Opens one of the current patient's filed reports, chosen in the patient's archive folder.
@@ -292,8 +288,21 @@ void Kestrova::toPrevious_reports()
     const QString folder = QDir::currentPath() + QStringLiteral("/") + Paths::archivesFolder + cal->isPatientName();
     const QString chosen =
         QFileDialog::getOpenFileName(this, tr("Ouvrir"), folder, tr("Previous reports (*.pdf)"));
-    if (chosen.isEmpty())
+    if (!chosen.isEmpty())
+        openPdf(chosen, tr("Unable to open the file..."));
+}
+
+void Kestrova::openPdf(const QString &path, const QString &unreadable)
+{
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    // The desktop may accept a missing file and fail later out of sight, so the file is
+    // checked here.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::critical(this, tr("Error"), QStringLiteral("%1\n%2\n%3").arg(unreadable, shown, file.errorString()));
         return;
-    if (!QFileInfo(chosen).isReadable() || !QDesktopServices::openUrl(QUrl::fromLocalFile(chosen)))
-        QMessageBox::critical(this, tr("Error"), tr("Unable to open the file..."));
+    }
+    file.close();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        QMessageBox::critical(this, tr("Error"), tr("No program to open PDF files is installed.") + QLatin1Char('\n') + shown);
 }

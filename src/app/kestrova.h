@@ -58,6 +58,10 @@ private:
     // be appended to.
     bool addNewPatient();
     void setSubTasksVisible(bool visible);
+    // Hands a PDF to the desktop's viewer. When that cannot be done the assessor learns which
+    // way: the file cannot be read (unreadable says so, then the file and the system's reason
+    // follow), or the desktop has no program for PDF files.
+    void openPdf(const QString &path, const QString &unreadable);
 
     Ui::KestrovaClass ui;
     Calibration *cal = nullptr;

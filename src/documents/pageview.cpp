@@ -1,5 +1,6 @@
 #include "documents/pageview.h"
 
+#include <QLayout>
 #include <QMessageBox>
 #include <QWebEngineView>
 
@@ -16,7 +17,10 @@ QWebEngineView *PageView::view()
     if (!m_view) {
         m_view = new QWebEngineView(m_parent);
         m_view->setObjectName(QStringLiteral("webView"));
-        m_view->setGeometry(m_geometry);
+        if (QLayout *layout = m_parent->layout())
+            layout->addWidget(m_view);
+        else
+            m_view->setGeometry(m_geometry);
         m_view->setZoomFactor(1.2);
         m_view->show();
     }

@@ -19,8 +19,9 @@ class PageView
     Q_DECLARE_TR_FUNCTIONS(PageView)
 
 public:
-    // The view will be the child "webView" of parent, placed at geometry.
-    PageView(QWidget *parent, const QRect &geometry);
+    // The view will be the child "webView" of parent, placed at geometry, or, when parent has a
+    // layout, filling the place the layout gives it (a document window's whole page).
+    PageView(QWidget *parent, const QRect &geometry = QRect());
 
     // The view, created blank on first use, its pages zoomed to 1.2.
     QWebEngineView *view();

@@ -67,6 +67,8 @@ private slots:
     void shippedAboutPage_data();
     void shippedAboutPage();
     void relativeImageFound();
+    void pageFollowsWindow_data();
+    void pageFollowsWindow();
     void menusOpenPagesWithoutViewAtStart();
     void instructionBook_data();
     void instructionBook();
@@ -98,7 +100,7 @@ void TestDocuments::pages_data()
     const QString stored = "v_version|v_assessor|v_institution|v_street";
     QTest::newRow("about, english") << "goAbout" << 0 << both << true << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
     QTest::newRow("about, french, no assessor file")
-        << "goAbout" << 1 << both << false << "Fr|1.1|v_assessor|v_institution|v_street";
+        << "goAbout" << 1 << both << false << "Fr|1.1|||v_street";
     QTest::newRow("about, french missing") << "goAbout" << 1 << QStringList{"En"} << true
                                            << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
     QTest::newRow("video, french missing") << "goVideo_instructions" << 1 << QStringList{"En"} << true << "En|" + stored;
@@ -189,6 +191,29 @@ void TestDocuments::relativeImageFound()
     QCOMPARE(width, 40);
 }
 
+void TestDocuments::pageFollowsWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as opened") << QSize();
+    QTest::newRow("smaller") << QSize(500, 400);
+    QTest::newRow("larger") << QSize(1200, 1000);
+}
+
+// The page view covers the window and nothing beyond it, so the page scrolls to its end.
+void TestDocuments::pageFollowsWindow()
+{
+    QFETCH(QSize, size);
+    tree->write("Languages/En/Kestrova_Publications_en.html", page("PUBLICATIONS"));
+    QWidget owner;
+    WebViewer viewer(&owner);
+    viewer.goPublications();
+    QVERIFY(viewer.webView());
+    if (size.isValid())
+        viewer.resize(size);
+    QTRY_COMPARE(viewer.webView()->geometry(), viewer.rect());
+    QCOMPARE(viewer.size(), size.isValid() ? size : QSize(850, 840));
+}
+
 void TestDocuments::menusOpenPagesWithoutViewAtStart()
 {
     tree->write("Languages/En/Kestrova_About_en.html", page("ABOUT"));
@@ -211,49 +236,58 @@ void TestDocuments::instructionBook_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("installed");
-    QTest::addColumn<QString>("opened");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("french") << 1 << "Fr/Kestrova_Instruction-book_fr.pdf" << "Fr/Kestrova_Instruction-book_fr.pdf"
-                            << QStringList{};
+    QTest::addColumn<bool>("viewer");   // the desktop has a program for PDF files
+    QTest::addColumn<QString>("message");
+    const QString book = "Fr/Kestrova_Instruction-book_fr.pdf";
+    QTest::newRow("french") << 1 << book << true << QString();
     QTest::newRow("french missing, no english fallback")
-        << 1 << "En/Kestrova_Instruction-book_en.pdf" << QString()
-        << QStringList{"Unable to find Kestrova_Instruction-book.pdf"};
+        << 1 << "En/Kestrova_Instruction-book_en.pdf" << true
+        << "Unable to find Kestrova_Instruction-book.pdf\n%1\nNo such file or directory";
+    QTest::newRow("no program for PDF files") << 1 << book << false << "No program to open PDF files is installed.\n%1";
 }
 
 void TestDocuments::instructionBook()
 {
     QFETCH(int, language);
     QFETCH(QString, installed);
-    QFETCH(QString, opened);
-    QFETCH(QStringList, messages);
+    QFETCH(bool, viewer);
+    QFETCH(QString, message);
     tree->write("Languages/" + installed, "%PDF-1.4\n");
     Calibration().setLanguage(language);
-    DesktopOpener desktop;
+    std::optional<DesktopOpener> desktop;
+    if (viewer)
+        desktop.emplace();
     MessageBoxCatcher boxes;
     Kestrova window;
     window.findChild<QAction *>("actionInstruction_book")->trigger();
-    QCOMPARE(boxes.texts, messages);
-    QCOMPARE(boxes.titles, QStringList(messages.size(), QStringLiteral("Error")));
-    QCOMPARE(desktop.opened,
-             opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl::fromLocalFile(tree->path("Languages/" + opened))});
+    const QString book = tree->path("Languages/Fr/Kestrova_Instruction-book_fr.pdf");
+    QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message.arg(book)});
+    QCOMPARE(boxes.titles, QStringList(boxes.count(), QStringLiteral("Error")));
+    if (viewer)
+        QCOMPARE(desktop->opened, message.isEmpty() ? QList<QUrl>{QUrl::fromLocalFile(book)} : QList<QUrl>{});
 }
 
 void TestDocuments::previousReports_data()
 {
     QTest::addColumn<bool>("choose");
-    QTest::newRow("report chosen") << true;
-    QTest::newRow("dialog cancelled") << false;
+    QTest::addColumn<bool>("viewer");   // the desktop has a program for PDF files
+    QTest::newRow("report chosen") << true << true;
+    QTest::newRow("dialog cancelled") << false << true;
+    QTest::newRow("no program for PDF files") << true << false;
 }
 
 void TestDocuments::previousReports()
 {
     QFETCH(bool, choose);
+    QFETCH(bool, viewer);
     const QString folder = "Archives/" + patientKey;
     const QString report = folder + "/Output_T2_S03_" + patientKey + ".pdf";
     tree->write(report, "%PDF-1.4\n");
     tree->write(folder + "/results_T2.csv", "x\n");
     tree->write("Parameters/patients_list.txt", "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n");
-    DesktopOpener desktop;
+    std::optional<DesktopOpener> desktop;
+    if (viewer)
+        desktop.emplace();
     MessageBoxCatcher boxes;
     Kestrova window;
     auto *combo = window.findChild<QComboBox *>("cob_patientName");
@@ -293,8 +327,10 @@ void TestDocuments::previousReports()
     QCOMPARE(filters, QStringList{"Previous reports (*.pdf)"});
     QCOMPARE(caption, QStringLiteral("Ouvrir"));
     QCOMPARE(listed, QStringList{QFileInfo(report).fileName()});
-    QCOMPARE(desktop.opened, choose ? QList<QUrl>{QUrl::fromLocalFile(tree->path(report))} : QList<QUrl>{});
-    QCOMPARE(boxes.count(), 0);
+    if (viewer)
+        QCOMPARE(desktop->opened, choose ? QList<QUrl>{QUrl::fromLocalFile(tree->path(report))} : QList<QUrl>{});
+    QCOMPARE(boxes.texts, viewer ? QStringList()
+                                 : QStringList{"No program to open PDF files is installed.\n" + tree->path(report)});
 }
 
 KESTROVA_WEBENGINE_TEST_MAIN(TestDocuments)
