@@ -144,6 +144,10 @@ Geben Sie die Länge der Linie in mm ein :</translation>
             <source>"%1" must not contain the character "%2".</source>
             <translation>„%1“ darf das Zeichen „%2“ nicht enthalten.</translation>
         </message>
+        <message>
+            <source>"%1" must not contain the character "%2", which the records cannot hold.</source>
+            <translation>„%1“ darf das Zeichen „%2“ nicht enthalten, das die Dateien nicht speichern können.</translation>
+        </message>
     </context>
     <context>
         <name>Kestrova</name>
@@ -172,6 +176,10 @@ Geben Sie die Länge der Linie in mm ein :</translation>
         <message>
             <source>Unable to open the file...</source>
             <translation>Die Datei kann nicht geöffnet werden...</translation>
+        </message>
+        <message>
+            <source>No program to open PDF files is installed.</source>
+            <translation>Es ist kein Programm zum Öffnen von PDF-Dateien installiert.</translation>
         </message>
     </context>
     <context>

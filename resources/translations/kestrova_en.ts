@@ -144,6 +144,10 @@ Enter the value of the line in mm :</translation>
             <source>"%1" must not contain the character "%2".</source>
             <translation>"%1" must not contain the character "%2".</translation>
         </message>
+        <message>
+            <source>"%1" must not contain the character "%2", which the records cannot hold.</source>
+            <translation>"%1" must not contain the character "%2", which the records cannot hold.</translation>
+        </message>
     </context>
     <context>
         <name>Kestrova</name>
@@ -172,6 +176,10 @@ Enter the value of the line in mm :</translation>
         <message>
             <source>Unable to open the file...</source>
             <translation>Unable to open the file...</translation>
+        </message>
+        <message>
+            <source>No program to open PDF files is installed.</source>
+            <translation>No program to open PDF files is installed.</translation>
         </message>
     </context>
     <context>

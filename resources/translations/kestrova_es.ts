@@ -144,6 +144,10 @@ Introduzca la longitud de la línea en mm :</translation>
             <source>"%1" must not contain the character "%2".</source>
             <translation>«%1» no puede contener el carácter «%2».</translation>
         </message>
+        <message>
+            <source>"%1" must not contain the character "%2", which the records cannot hold.</source>
+            <translation>«%1» no puede contener el carácter «%2», que los archivos no pueden guardar.</translation>
+        </message>
     </context>
     <context>
         <name>Kestrova</name>
@@ -172,6 +176,10 @@ Introduzca la longitud de la línea en mm :</translation>
         <message>
             <source>Unable to open the file...</source>
             <translation>No se puede abrir el archivo...</translation>
+        </message>
+        <message>
+            <source>No program to open PDF files is installed.</source>
+            <translation>No hay ningún programa instalado para abrir archivos PDF.</translation>
         </message>
     </context>
     <context>

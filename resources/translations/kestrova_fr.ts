@@ -144,6 +144,10 @@ Entrez la longueur de la ligne en mm :</translation>
             <source>"%1" must not contain the character "%2".</source>
             <translation>« %1 » ne doit pas contenir le caractère « %2 ».</translation>
         </message>
+        <message>
+            <source>"%1" must not contain the character "%2", which the records cannot hold.</source>
+            <translation>« %1 » ne doit pas contenir le caractère « %2 », que les fichiers ne peuvent pas enregistrer.</translation>
+        </message>
     </context>
     <context>
         <name>Kestrova</name>
@@ -172,6 +176,10 @@ Entrez la longueur de la ligne en mm :</translation>
         <message>
             <source>Unable to open the file...</source>
             <translation>Impossible d'ouvrir le fichier...</translation>
+        </message>
+        <message>
+            <source>No program to open PDF files is installed.</source>
+            <translation>Aucun programme pour ouvrir les fichiers PDF n'est installé.</translation>
         </message>
     </context>
     <context>

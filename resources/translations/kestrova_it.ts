@@ -144,6 +144,10 @@ Inserire la lunghezza della linea in mm :</translation>
             <source>"%1" must not contain the character "%2".</source>
             <translation>«%1» non può contenere il carattere «%2».</translation>
         </message>
+        <message>
+            <source>"%1" must not contain the character "%2", which the records cannot hold.</source>
+            <translation>«%1» non può contenere il carattere «%2», che i file non possono registrare.</translation>
+        </message>
     </context>
     <context>
         <name>Kestrova</name>
@@ -172,6 +176,10 @@ Inserire la lunghezza della linea in mm :</translation>
         <message>
             <source>Unable to open the file...</source>
             <translation>Impossibile aprire il file...</translation>
+        </message>
+        <message>
+            <source>No program to open PDF files is installed.</source>
+            <translation>Non è installato alcun programma per aprire i file PDF.</translation>
         </message>
     </context>
     <context>

@@ -144,6 +144,10 @@ Voer de lengte van de lijn in mm in :</translation>
             <source>"%1" must not contain the character "%2".</source>
             <translation>‘%1’ mag het teken ‘%2’ niet bevatten.</translation>
         </message>
+        <message>
+            <source>"%1" must not contain the character "%2", which the records cannot hold.</source>
+            <translation>‘%1’ mag het teken ‘%2’ niet bevatten, dat de bestanden niet kunnen opslaan.</translation>
+        </message>
     </context>
     <context>
         <name>Kestrova</name>
@@ -172,6 +176,10 @@ Voer de lengte van de lijn in mm in :</translation>
         <message>
             <source>Unable to open the file...</source>
             <translation>Kan het bestand niet openen...</translation>
+        </message>
+        <message>
+            <source>No program to open PDF files is installed.</source>
+            <translation>Er is geen programma geïnstalleerd om PDF-bestanden te openen.</translation>
         </message>
     </context>
     <context>
