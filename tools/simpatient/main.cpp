@@ -17,9 +17,11 @@
 
 #include "app/kestrova.h"
 #include "app/language.h"
+#include "app/startup.h"
 #include "attentionpatient.h"
 #include "calibration/calibration.h"
 #include "driver.h"
+#include "patients/identity.h"
 
 namespace {
 AttentionPatient *attention = nullptr;
@@ -58,7 +60,9 @@ std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
 
 int main(int argc, char *argv[])
 {
+    Startup::beforeApplication();
     QApplication app(argc, argv);
+    Startup::afterApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs a Kestrova task with a simulated patient."));
     parser.addHelpOption();
@@ -81,6 +85,13 @@ int main(int argc, char *argv[])
     const QDate dob = fields.size() == 3 ? QDate::fromString(fields[2], QStringLiteral("dd.MM.yyyy")) : QDate();
     if (fields.size() != 3 || fields[0].isEmpty() || fields[1].isEmpty() || !dob.isValid())
         return fail(QStringLiteral("--patient 'Last;First;dd.MM.yyyy' is required"), 2);
+    // The names the new-patient dialog would refuse are refused here, before anything runs.
+    const QString labels[] = {QStringLiteral("last name"), QStringLiteral("first name")};
+    for (int i = 0; i < 2; ++i) {
+        const Identity::Check check = Identity::checkPatientName(fields[i]);
+        if (!check.ok())
+            return fail(QStringLiteral("--patient: %1").arg(Identity::message(labels[i], check)), 2);
+    }
     unsigned int seed = unsigned(std::time(nullptr));
     if (parser.isSet(seedOption)) {
         seed = parser.value(seedOption).toUInt(&ok);

@@ -1,13 +1,14 @@
 // End to end: installs Kestrova into a fresh tree, lets kestrova-simpatient do a whole
 // central cue attention run through the real windows, and checks what the run left behind
-// from the files alone, recomputing every measure from the logged reaction times.
+// from the files alone, recomputing every measure from the logged reaction times. The patient's
+// name has letters beyond ASCII, typed into the new-patient dialog like any other.
 
 #include <cmath>
 
 #include <QtTest>
 
 namespace {
-const QString patientKey = QStringLiteral("Berg Lisa 12.03.1951");
+const QString patientKey = QStringLiteral("M\u00fcller Zo\u00e9 12.03.1951");
 const int standardTrials = 96;
 
 QList<QByteArray> lines(const QString &path)
@@ -61,12 +62,19 @@ class TestSimPatient : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void refusedName();
     void wholeRun();
+
+private:
+    // Starts the simulated patient in the installed tree for the patient "Last;First;dd.MM.yyyy".
+    void start(QProcess &patient, const QString &name);
+
+    QTemporaryDir root;
 };
 
-void TestSimPatient::wholeRun()
+void TestSimPatient::initTestCase()
 {
-    QTemporaryDir root;
     QVERIFY(root.isValid());
     QProcess install;
     install.start(QStringLiteral(KESTROVA_CMAKE),
@@ -74,29 +82,52 @@ void TestSimPatient::wholeRun()
                    root.path()});
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+}
 
-    QProcess patient;
+void TestSimPatient::start(QProcess &patient, const QString &name)
+{
     patient.setWorkingDirectory(root.filePath(QStringLiteral("bin")));
     patient.start(root.filePath(QStringLiteral("bin/kestrova-simpatient")),
-                  {QStringLiteral("--task"), QStringLiteral("2"), QStringLiteral("--patient"),
-                   QStringLiteral("Berg;Lisa;12.03.1951"), QStringLiteral("--seed"), QStringLiteral("20240521")});
+                  {QStringLiteral("--task"), QStringLiteral("2"), QStringLiteral("--patient"), name,
+                   QStringLiteral("--seed"), QStringLiteral("20240521")});
+}
+
+// A name the records cannot hold is refused before any window opens or any file is written.
+void TestSimPatient::refusedName()
+{
+    QProcess patient;
+    start(patient, QStringLiteral("Dvo\u0159\u00e1k;Jan;01.02.1950"));
+    QVERIFY(patient.waitForFinished(60000));
+    QCOMPARE(patient.exitCode(), 2);
+    // The last line: the platform may warn about its environment before.
+    QCOMPARE(QString::fromUtf8(patient.readAllStandardError()).trimmed().split(QLatin1Char('\n')).last(),
+             QStringLiteral("kestrova-simpatient: --patient: \"last name\" must not contain the character "
+                            "\"\u0159\", which the records cannot hold."));
+    QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("Parameters"))));
+}
+
+void TestSimPatient::wholeRun()
+{
+    QProcess patient;
+    start(patient, QStringLiteral("M\u00fcller;Zo\u00e9;12.03.1951"));
     QVERIFY(patient.waitForFinished(14 * 60 * 1000));
     const QByteArray out = patient.readAllStandardOutput();
     qInfo("%s", out.constData());
     QVERIFY2(patient.exitCode() == 0, patient.readAllStandardError().constData());
 
-    // The result row, in the result table and in the patient's archive copy.
+    // The result row, in the result table and in the patient's archive copy (records are
+    // Latin-1; the simulated patient prints UTF-8).
     const auto table = lines(root.filePath(QStringLiteral("Results/results_T2.csv")));
     QCOMPARE(table.size(), 2);
     const QByteArray resultRow = table[1];
-    QVERIFY(out.contains(resultRow));
+    QVERIFY(out.contains(QString::fromLatin1(resultRow).toUtf8()));
     const auto archive =
         lines(root.filePath(QStringLiteral("Archives/%1/results_T2_%1.csv").arg(patientKey)));
     QCOMPARE(archive, table);
     const QList<QByteArray> r = resultRow.split(';');
     QCOMPARE(r.size(), 23);
     // The simulated assessor picks the first gender of the new-patient dialog.
-    QCOMPARE(r.mid(1, 6), (QList<QByteArray>{"Mr.", "Berg", "Lisa", "12/03/1951", "2", "1"}));
+    QCOMPARE(r.mid(1, 6), (QList<QByteArray>{"Mr.", "M\xfcller", "Zo\xe9", "12/03/1951", "2", "1"}));
     const int trials = r[10].toInt();
 
     // 96 valid rows; the trial log holds as many trial rows as `trials` says.
@@ -139,8 +170,7 @@ void TestSimPatient::wholeRun()
 
     // The session is counted in the patient list.
     const auto patients = lines(root.filePath(QStringLiteral("Parameters/patients_list.txt")));
-    QCOMPARE(patients.size(), 1);
-    QCOMPARE(patients[0].split(';').value(5), QByteArray("1"));
+    QCOMPARE(patients, QList<QByteArray>{"Mr.;M\xc3\xbcller;Zo\xc3\xa9;12.03.1951;0;1;0;0;0;0;0;0;0;0\r"});
 
     // The report names the patient.
     const QString pdf = root.filePath(QStringLiteral("Archives/%1/Output_T2_S01_%1.pdf").arg(patientKey));
@@ -149,7 +179,7 @@ void TestSimPatient::wholeRun()
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     QVERIFY(text.waitForFinished(30000));
     const QByteArray report = text.readAllStandardOutput();
-    QVERIFY2(report.contains("Berg") && report.contains("Lisa"), report.constData());
+    QVERIFY2(report.contains("M\xc3\xbcller") && report.contains("Zo\xc3\xa9"), report.constData());
 }
 
 QTEST_GUILESS_MAIN(TestSimPatient)
