@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDialog>
 #include <QEvent>
 #include <QLineEdit>
@@ -13,27 +14,48 @@
 #include <QTimer>
 
 #include "simulatedinput.h"
+#include "tasks/taskwindow.h"
 
 namespace {
-// Median and maximum of absolute errors, as "median 0.123 ms, max 0.456 ms (n = 32)".
+// Errors against the nominal durations, signed (late positive), as
+// "median 0.123 ms, p99 0.400 ms, max 0.456 ms, early 0 (n = 32)".
 QString describe(std::vector<double> errors)
 {
     if (errors.empty())
         return QStringLiteral("no samples");
-    for (double &e : errors)
-        e = std::fabs(e);
     std::sort(errors.begin(), errors.end());
     const std::size_t n = errors.size();
     const double median = n % 2 ? errors[n / 2] : (errors[n / 2 - 1] + errors[n / 2]) / 2;
-    return QStringLiteral("median %1 ms, max %2 ms (n = %3)")
+    const double p99 = errors[std::min(n - 1, std::size_t(std::ceil(0.99 * n)) - 1)];
+    const auto early = std::count_if(errors.begin(), errors.end(), [](double e) { return e < 0; });
+    return QStringLiteral("median %1 ms, p99 %2 ms, max %3 ms, early %4 (n = %5)")
         .arg(median, 0, 'f', 3)
+        .arg(p99, 0, 'f', 3)
         .arg(errors.back(), 0, 'f', 3)
+        .arg(early)
         .arg(n);
 }
+
+const struct
+{
+    const char *name;
+    double ReactionModel::Params::*value;
+    double minimum;
+    double maximum;
+    const char *help;
+} modelTable[] = {
+    {"rt-neutral", &ReactionModel::Params::neutralMean, 150, 1500, "Mean neutral reaction time, ms (420)."},
+    {"alerting", &ReactionModel::Params::alertingBenefit, -300, 300, "Alerting benefit, ms (30)."},
+    {"orienting", &ReactionModel::Params::orientingBenefit, -300, 300, "Orienting benefit, ms (45)."},
+    {"spread", &ReactionModel::Params::spread, 0, 500, "Standard deviation of reaction times, ms (45)."},
+    {"anticipations", &ReactionModel::Params::anticipationRate, 0, 1,
+     "Share of alerted trials with a press during the cue-target interval (0.08)."},
+};
 } // namespace
 
 AttentionPatient::AttentionPatient(unsigned int seed, QObject *parent)
     : QObject(parent)
+    , m_seed(seed)
     , m_model(seed)
 {
     m_pressTimer = new QTimer(this);
@@ -41,6 +63,34 @@ AttentionPatient::AttentionPatient(unsigned int seed, QObject *parent)
     m_pressTimer->setSingleShot(true);
     connect(m_pressTimer, &QTimer::timeout, this, &AttentionPatient::press);
     m_clock.start();
+}
+
+QList<QCommandLineOption> AttentionPatient::modelOptions()
+{
+    QList<QCommandLineOption> options;
+    for (const auto &entry : modelTable)
+        options << QCommandLineOption(QString::fromLatin1(entry.name), QString::fromLatin1(entry.help),
+                                      QStringLiteral("value"));
+    return options;
+}
+
+bool AttentionPatient::configure(const QCommandLineParser &parser, QString *error)
+{
+    ReactionModel::Params params;
+    for (const auto &entry : modelTable) {
+        const QString name = QString::fromLatin1(entry.name);
+        if (!parser.isSet(name))
+            continue;
+        bool ok = false;
+        const double value = parser.value(name).toDouble(&ok);
+        if (!ok || value < entry.minimum || value > entry.maximum) {
+            *error = QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(entry.minimum).arg(entry.maximum);
+            return false;
+        }
+        params.*entry.value = value;
+    }
+    m_model = ReactionModel(m_seed, params);
+    return true;
 }
 
 bool AttentionPatient::start(QDialog *window, QString *error)
@@ -91,7 +141,7 @@ bool AttentionPatient::eventFilter(QObject *watched, QEvent *event)
             // The end of the alerting cue: the cue-target interval starts.
             m_asteriskOff = now;
             m_seenCueError.push_back(m_asteriskOff - m_asteriskOn - m_nominalCue);
-            m_plan = m_model.next(1, true);
+            m_plan = m_model.next(1, m_nominalInterval);
             m_planned = true;
             if (m_plan.kind == ReactionModel::Kind::Anticipation) {
                 ++m_anticipations;
@@ -118,7 +168,7 @@ void AttentionPatient::targetShown()
         cond = 1;
     if (cond == 1 && m_asteriskOff >= 0)
         m_seenIntervalError.push_back(now - m_asteriskOff - m_nominalInterval);
-    const ReactionModel::Answer answer = m_planned ? m_plan : m_model.next(cond, false);
+    const ReactionModel::Answer answer = m_planned ? m_plan : m_model.next(cond, 0);
     m_planned = false;
     m_asteriskSeen = false;
     m_asteriskOn = m_asteriskOff = -1;
@@ -133,17 +183,6 @@ void AttentionPatient::press()
         SimulatedInput::pressKey(m_window, Qt::Key_Space);
 }
 
-void AttentionPatient::taskMessage(const QString &line)
-{
-    if (!line.startsWith(QLatin1String("onsets ")))
-        return;
-    const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (parts.size() < 6)
-        return;
-    m_loggedCueError.push_back(parts[2].toDouble() - parts[4].toDouble());
-    m_loggedIntervalError.push_back(parts[3].toDouble() - parts[5].toDouble());
-}
-
 QString AttentionPatient::summary() const
 {
     QStringList lines;
@@ -151,9 +190,20 @@ QString AttentionPatient::summary() const
                  .arg(m_targets)
                  .arg(m_anticipations)
                  .arg(m_late);
-    lines << QStringLiteral("cue duration error, all trials (task's onsets): %1").arg(describe(m_loggedCueError));
-    lines << QStringLiteral("cue-target interval error, all trials (task's onsets): %1")
-                 .arg(describe(m_loggedIntervalError));
+    std::vector<double> cueError;
+    std::vector<double> intervalError;
+    if (const auto *task = qobject_cast<const TaskWindow *>(m_window.data())) {
+        for (const TaskWindow::StimulusSpan &span : task->stimulusSpans()) {
+            if (span.offsetNs < 0)
+                continue;
+            if (span.label == "cue")
+                cueError.push_back(span.errorMs());
+            else if (span.label == "interval")
+                intervalError.push_back(span.errorMs());
+        }
+    }
+    lines << QStringLiteral("cue duration error, all trials (task's stamps): %1").arg(describe(cueError));
+    lines << QStringLiteral("cue-target interval error, all trials (task's stamps): %1").arg(describe(intervalError));
     lines << QStringLiteral("cue duration error, alerted trials (asterisk seen on screen): %1")
                  .arg(describe(m_seenCueError));
     lines << QStringLiteral("cue-target interval error, alerted trials (seen on screen): %1")

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include <QCommandLineOption>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -16,10 +18,12 @@ class QTimer;
 // target appears it presses Space after a modelled reaction time; now and then it presses
 // during the cue-target interval after the asterisk (an anticipation) or answers too late.
 //
+// Its reaction times come from a model given on the command line (modelOptions()).
+//
 // It also measures the display's timing on the monotonic clock: the moments at which the
 // asterisk and the target become visible or hidden give the actual cue duration and
-// cue-target interval of the alerted trials, and the task's own onset lines (written to the
-// debug channel when its parameter panel is shown) give them for every trial.
+// cue-target interval of the alerted trials, and the task's own onset and offset stamps give
+// them for every trial.
 class AttentionPatient : public QObject, public TaskStrategy
 {
     Q_OBJECT
@@ -31,12 +35,13 @@ public:
     int resultTable() const override { return 2; }
     const char *windowClass() const override { return "Test2"; }
     const char *buttonName() const override { return "pb_test2"; }
+    bool configure(const QCommandLineParser &parser, QString *error) override;
     bool start(QDialog *window, QString *error) override;
     bool finished() const override;
     QString summary() const override;
 
-    // A debug line of the task ("onsets <cond> <cue ms> <interval ms> <nominal> <nominal>").
-    void taskMessage(const QString &line);
+    // --rt-neutral, --alerting, --orienting, --spread (ms) and --anticipations (share).
+    static QList<QCommandLineOption> modelOptions();
 
     // Durations written into the parameter panel: the fixed part of the fixation and the
     // interval after the response, shortened so that a run takes a few minutes.
@@ -57,6 +62,7 @@ private:
     QWidget *m_asterisk = nullptr;
     QWidget *m_results = nullptr;
     QTimer *m_pressTimer = nullptr;
+    unsigned int m_seed;
     ReactionModel m_model;
     QElapsedTimer m_clock;
 
@@ -74,6 +80,4 @@ private:
     // Errors of the actual against the nominal durations, in ms.
     std::vector<double> m_seenCueError;
     std::vector<double> m_seenIntervalError;
-    std::vector<double> m_loggedCueError;
-    std::vector<double> m_loggedIntervalError;
 };

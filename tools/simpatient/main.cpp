@@ -24,15 +24,11 @@
 #include "patients/identity.h"
 
 namespace {
-AttentionPatient *attention = nullptr;
 bool verbose = false;
 
-// The task windows write their diagnostics to the debug channel; the attention patient
-// reads the onset lines from it. Debug lines are shown only with --verbose.
+// The task windows write their diagnostics to the debug channel, shown only with --verbose.
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (attention)
-        attention->taskMessage(message);
     if (type != QtDebugMsg || verbose)
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
@@ -47,11 +43,8 @@ int fail(const QString &message, int code = 1)
 std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
 {
     switch (task) {
-    case 2: {
-        auto strategy = std::make_unique<AttentionPatient>(seed);
-        attention = strategy.get();
-        return strategy;
-    }
+    case 2:
+        return std::make_unique<AttentionPatient>(seed);
     default:
         return nullptr;
     }
@@ -75,6 +68,8 @@ int main(int argc, char *argv[])
                                         QStringLiteral("N"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"), QStringLiteral("Show the task's debug lines."));
     parser.addOptions({taskOption, patientOption, seedOption, verboseOption});
+    // The patient models of the tasks.
+    parser.addOptions(AttentionPatient::modelOptions());
     parser.process(app);
 
     bool ok = false;
@@ -103,6 +98,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<TaskStrategy> strategy = strategyFor(task, seed);
     if (!strategy)
         return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2)").arg(task), 2);
+    QString error;
+    if (!strategy->configure(parser, &error))
+        return fail(error, 2);
     qInstallMessageHandler(messageHandler);
 
     Calibration context;
@@ -113,14 +111,12 @@ int main(int argc, char *argv[])
     window.show();
 
     Driver driver(window, *strategy, Driver::Patient{fields[0], fields[1], dob});
-    QString error;
     const bool done = driver.run(&error);
     std::printf("%s\n", qPrintable(strategy->summary()));
     if (!done)
         return fail(error);
     std::printf("report %s\n%s\n", qPrintable(driver.reportPath()), qPrintable(driver.resultRow()));
     std::fflush(stdout);
-    attention = nullptr;
     window.closeApp();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QCommandLineParser;
 class QDialog;
 class QWidget;
 
@@ -18,6 +19,15 @@ public:
     virtual int resultTable() const = 0;          // results_T<n>.csv
     virtual const char *windowClass() const = 0;  // class name of the task window
     virtual const char *buttonName() const = 0;   // the main window's button
+
+    // Reads the patient model from the command line (the options the strategy declares);
+    // false with a message for a value that makes no sense.
+    virtual bool configure(const QCommandLineParser &parser, QString *error)
+    {
+        Q_UNUSED(parser);
+        Q_UNUSED(error);
+        return true;
+    }
 
     // The task window is up with its start button: shorten its durations through the
     // parameter fields and start the block. Returns false with a message on failure.
