@@ -14,7 +14,7 @@ namespace {
 // factors multiply, so only an environment without any of them gives device pixels.
 const char *const scalingVariables[] = {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
                                         "QT_DEVICE_PIXEL_RATIO", "QT_USE_PHYSICAL_DPI",
-                                        "QT_ENABLE_HIGHDPI_SCALING"};
+                                        "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"};
 
 std::vector<std::pair<const char *, std::optional<QByteArray>>> &saved()
 {
@@ -32,6 +32,9 @@ void beforeApplication()
     }
     // The desktop's own density (Xft.dpi, a scaled display) would otherwise set the factor.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The forms are laid out in pixels for text at 96 dpi; the desktop's density would still
+    // enlarge the text alone and cut the captions off.
+    qputenv("QT_FONT_DPI", "96");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

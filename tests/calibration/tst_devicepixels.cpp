@@ -17,7 +17,7 @@ class TestDevicePixels : public QObject
 private slots:
     void rulers_data();
     void rulers();
-    void resolutionShown();
+    void preferencesShown();
 };
 
 void TestDevicePixels::rulers_data()
@@ -49,15 +49,18 @@ void TestDevicePixels::rulers()
     }
     QVERIFY(!ticks.isEmpty());
     QCOMPARE(ticks.last() - ticks.first(), between);
+    QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
 }
 
-void TestDevicePixels::resolutionShown()
+// The resolution as the screen has it, and captions at the size the forms were laid out for.
+void TestDevicePixels::preferencesShown()
 {
     InstalledTree tree;
     Preferences dialog;
     dialog.goPreferences();
     QCOMPARE(child<QLineEdit>(dialog, "le_HorzScreenRes")->text(), QStringLiteral("1600"));
     QCOMPARE(child<QLineEdit>(dialog, "le_VertScreenRes")->text(), QStringLiteral("1200"));
+    QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
 }
 
 int main(int argc, char *argv[])
