@@ -571,6 +571,106 @@ gerichtet</translation>
         </message>
     </context>
     <context>
+        <name>Test3</name>
+        <message>
+            <source>Movement
+detection</source>
+            <translation>Bewegungs-
+erkennung</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Beispiel</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test3Class</name>
+        <message>
+            <source>Movement detection task</source>
+            <translation>Bewegungserkennung</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>LOS</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Weiter</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Ergebnisse</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hauptmenü</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Timer Mov</source>
+            <translation>Timer Bew.</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Zyklus :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Raster :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Aufgabe :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Teilaufgabe :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Ergebnis :</translation>
+        </message>
+        <message>
+            <source>Elapsed :</source>
+            <translation>Vergangen :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>RZ_Delta :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

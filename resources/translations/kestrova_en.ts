@@ -571,6 +571,106 @@ oriented</translation>
         </message>
     </context>
     <context>
+        <name>Test3</name>
+        <message>
+            <source>Movement
+detection</source>
+            <translation>Movement
+detection</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Example</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test3Class</name>
+        <message>
+            <source>Movement detection task</source>
+            <translation>Movement detection task</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Main Menu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Timer Mov</source>
+            <translation>Timer Mov</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Time Cycle :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Pitch :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Task :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Subtask :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>No :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Result :</translation>
+        </message>
+        <message>
+            <source>Elapsed :</source>
+            <translation>Elapsed :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>RT_delta :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

@@ -571,6 +571,106 @@ orientada</translation>
         </message>
     </context>
     <context>
+        <name>Test3</name>
+        <message>
+            <source>Movement
+detection</source>
+            <translation>Detección
+de movimiento</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Ejemplo</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test3Class</name>
+        <message>
+            <source>Movement detection task</source>
+            <translation>Detección de movimiento</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>YA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuar</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menú principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Tempor_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Tempor_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Tempor_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Tempor_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Tempor_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Tempor_06</translation>
+        </message>
+        <message>
+            <source>Timer Mov</source>
+            <translation>Temp. mov.</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Número</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Ciclo :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Paso :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tarea :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Subtarea :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N.º :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Resultado :</translation>
+        </message>
+        <message>
+            <source>Elapsed :</source>
+            <translation>Transcurr. :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>TR_delta :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

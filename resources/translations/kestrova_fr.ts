@@ -571,6 +571,106 @@ orientée</translation>
         </message>
     </context>
     <context>
+        <name>Test3</name>
+        <message>
+            <source>Movement
+detection</source>
+            <translation>Détection
+du mouvement</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Exemple</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test3Class</name>
+        <message>
+            <source>Movement detection task</source>
+            <translation>Détection du mouvement</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuer</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Minuterie_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Minuterie_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Minuterie_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Minuterie_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Minuterie_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Minuterie_06</translation>
+        </message>
+        <message>
+            <source>Timer Mov</source>
+            <translation>Min. mouv.</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Cycle :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Pas :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tâche :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Sous-tâche :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N° :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Résultat :</translation>
+        </message>
+        <message>
+            <source>Elapsed :</source>
+            <translation>Écoulé :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>TR_delta :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

@@ -571,6 +571,106 @@ orientata</translation>
         </message>
     </context>
     <context>
+        <name>Test3</name>
+        <message>
+            <source>Movement
+detection</source>
+            <translation>Rilevamento
+del movimento</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Esempio</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test3Class</name>
+        <message>
+            <source>Movement detection task</source>
+            <translation>Rilevamento del movimento</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>VIA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continua</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principale</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Timer Mov</source>
+            <translation>Timer mov.</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Ciclo :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Passo :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Compito :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Sottocompito :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N. :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Risultato :</translation>
+        </message>
+        <message>
+            <source>Elapsed :</source>
+            <translation>Trascorso :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>TR_delta :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

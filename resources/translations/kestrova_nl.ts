@@ -571,6 +571,106 @@ gericht</translation>
         </message>
     </context>
     <context>
+        <name>Test3</name>
+        <message>
+            <source>Movement
+detection</source>
+            <translation>Bewegings-
+detectie</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Voorbeeld</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test3Class</name>
+        <message>
+            <source>Movement detection task</source>
+            <translation>Bewegingsdetectie</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>START</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Verder</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hoofdmenu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Timer Mov</source>
+            <translation>Timer bew.</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Aantal</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Cyclus :</translation>
+        </message>
+        <message>
+            <source>Pitch :</source>
+            <translation>Pitch :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Taak :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Deeltaak :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Resultaat :</translation>
+        </message>
+        <message>
+            <source>Elapsed :</source>
+            <translation>Verstreken :</translation>
+        </message>
+        <message>
+            <source>RT_delta :</source>
+            <translation>RT_delta :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

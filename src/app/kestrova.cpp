@@ -21,6 +21,7 @@
 #include "patients/patientlist.h"
 #include "support/recordheaders.h"
 #include "tasks/test2/test2.h"
+#include "tasks/test3/test3.h"
 
 Kestrova::Kestrova(QWidget *parent)
     : QMainWindow(parent)
@@ -30,6 +31,7 @@ Kestrova::Kestrova(QWidget *parent)
 
     cal = new Calibration(this);
     test2 = new Test2(this);
+    test3 = new Test3(this);
     newPatient = new NewPatient(this);
     assessor = new Assessor(this);
     timer1 = new QTimer(this);
@@ -174,7 +176,12 @@ void Kestrova::toTest2()
     test2->goTest2(0, ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(),
                    ui.cb_parameters->isChecked(), ui.cb_fixedDuration->isChecked());
 }
-void Kestrova::toTest3() { raiseSessionCounter(3); }
+void Kestrova::toTest3()
+{
+    raiseSessionCounter(3);
+    test3->goTest3(1, ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(),
+                   ui.cb_parameters->isChecked(), ui.cb_fixedDuration->isChecked());
+}
 void Kestrova::toTest4() { raiseSessionCounter(4); }
 void Kestrova::toTest5() { raiseSessionCounter(5); }
 void Kestrova::toTest6() { raiseSessionCounter(6); }

@@ -13,6 +13,7 @@ class Preferences;
 class QLineEdit;
 class QTimer;
 class Test2;
+class Test3;
 class WebViewer;
 
 // The main window: the assessor picks a patient and launches the tasks. Dialogs and task
@@ -66,6 +67,7 @@ private:
     Ui::KestrovaClass ui;
     Calibration *cal = nullptr;
     Test2 *test2 = nullptr;
+    Test3 *test3 = nullptr;
     NewPatient *newPatient = nullptr;
     Assessor *assessor = nullptr;
     QTimer *timer1 = nullptr;

@@ -18,7 +18,8 @@ QPoint toView(QPoint offset)
 MotionFieldView::MotionFieldView(QWidget *parent)
     : QWidget(parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Between the squares the screen behind the view shows, so that the view, a large square
+    // over the middle of the screen, hides nothing but with its cells.
     resize(side, side);
     renderImages();
     for (int cell = 0; cell < cellCount; ++cell)
@@ -82,9 +83,6 @@ QRect MotionFieldView::squareRect(int cell) const
 void MotionFieldView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QRegion black = event->region() - m_squares;
-    for (const QRect &rect : black)
-        painter.fillRect(rect, Qt::black);
     const int tick = m_step % linePeriod;
     for (int cell = 0; cell < cellCount; ++cell) {
         const QRect rect = squareRect(cell);

@@ -16,7 +16,7 @@
 // and repainting everything beneath them.
 //
 // The parts of a grating that reach beyond its square are black lines on the black screen;
-// the images leave them out.
+// the images leave them out, and the view paints nothing between its squares.
 //
 // The owner places the view with its centre on the screen centre (placeAround), sets the
 // directions, and advances the motion with setStep.
