@@ -44,6 +44,14 @@ case $task in
 t2b 16 $(option alerting 30)
 t2c 20 $(option orienting 45)"
     ;;
+3)
+    # Three of the eight places (SW, W, NW) are on the left: the mean is rt + 3/8 of the delay.
+    rt=$(option rt 650)
+    left=$(option left-slower 40)
+    measures="t3_rt 12 $(awk -v r="$rt" -v l="$left" 'BEGIN { print r + 3 * l / 8 }')
+left 18 $(awk -v r="$rt" -v l="$left" 'BEGIN { print r + l }')
+right 19 $rt"
+    ;;
 *)
     echo "Task $task has no measures to validate here yet." >&2
     exit 2

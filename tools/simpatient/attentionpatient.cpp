@@ -47,7 +47,7 @@ const struct
     {"rt-neutral", &ReactionModel::Params::neutralMean, 150, 1500, "Mean neutral reaction time, ms (420)."},
     {"alerting", &ReactionModel::Params::alertingBenefit, -300, 300, "Alerting benefit, ms (30)."},
     {"orienting", &ReactionModel::Params::orientingBenefit, -300, 300, "Orienting benefit, ms (45)."},
-    {"spread", &ReactionModel::Params::spread, 0, 500, "Standard deviation of reaction times, ms (45)."},
+    {"spread", &ReactionModel::Params::spread, 0, 500, "Standard deviation of reaction times, ms (45; movement detection 60)."},
     {"anticipations", &ReactionModel::Params::anticipationRate, 0, 1,
      "Share of alerted trials with a press during the cue-target interval (0.08)."},
 };

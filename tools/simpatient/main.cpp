@@ -21,6 +21,7 @@
 #include "attentionpatient.h"
 #include "calibration/calibration.h"
 #include "driver.h"
+#include "motionpatient.h"
 #include "patients/identity.h"
 
 namespace {
@@ -45,6 +46,8 @@ std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
     switch (task) {
     case 2:
         return std::make_unique<AttentionPatient>(seed);
+    case 3:
+        return std::make_unique<MotionPatient>(seed);
     default:
         return nullptr;
     }
@@ -59,7 +62,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs a Kestrova task with a simulated patient."));
     parser.addHelpOption();
-    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (2)."),
+    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (2, 3)."),
                                         QStringLiteral("N"));
     const QCommandLineOption patientOption(QStringLiteral("patient"),
                                            QStringLiteral("The patient as 'Last;First;dd.MM.yyyy'."),
@@ -70,6 +73,7 @@ int main(int argc, char *argv[])
     parser.addOptions({taskOption, patientOption, seedOption, verboseOption});
     // The patient models of the tasks.
     parser.addOptions(AttentionPatient::modelOptions());
+    parser.addOptions(MotionPatient::modelOptions());
     parser.process(app);
 
     bool ok = false;
@@ -97,7 +101,7 @@ int main(int argc, char *argv[])
 
     std::unique_ptr<TaskStrategy> strategy = strategyFor(task, seed);
     if (!strategy)
-        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2)").arg(task), 2);
+        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2, 3)").arg(task), 2);
     QString error;
     if (!strategy->configure(parser, &error))
         return fail(error, 2);

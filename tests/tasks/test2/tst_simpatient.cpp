@@ -7,19 +7,15 @@
 
 #include <QtTest>
 
+#include "simpatientrun.h"
+
 namespace {
 const QString patientKey = QStringLiteral("M\u00fcller Zo\u00e9 12.03.1951");
 const int standardTrials = 96;
 
 QList<QByteArray> lines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> result = file.readAll().split('\n');
-    if (!result.isEmpty() && result.last().isEmpty())
-        result.removeLast();
-    return result;
+    return fileLines(path);
 }
 
 // Least squares of y on ln(rank), then every early time moved along the line to the level
