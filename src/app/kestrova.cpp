@@ -19,7 +19,8 @@
 #include "patients/assessorfile.h"
 #include "patients/newpatient.h"
 #include "patients/patientlist.h"
-#include "support/recordheaders.h"
+#include "reports/result.h"
+#include "support/taskrecords.h"
 #include "tasks/test2/test2.h"
 #include "tasks/test3/test3.h"
 
@@ -67,6 +68,7 @@ Kestrova::Kestrova(QWidget *parent)
     refreshAssessorLabels();
     ui.pb_test1->setFocus();
     createTrialLog();
+    completeLeftRuns();
     loadPatientCombo();
     if (!ui.cb_subTask->isChecked())
         setSubTasksVisible(false);
@@ -74,6 +76,8 @@ Kestrova::Kestrova(QWidget *parent)
 
     timer1->start(200);
     timerCal->start(500);
+    if (!startUpWarnings.isEmpty() || !leftRuns.isEmpty())
+        QTimer::singleShot(0, this, &Kestrova::tellStartUp);
 }
 
 void Kestrova::refreshAssessorLabels()
@@ -85,15 +89,56 @@ void Kestrova::refreshAssessorLabels()
     ui.lbl_institution->setText(AssessorFile::institution(*fields));
 }
 
+// Only a missing trial log is created; one that exists is never emptied, even when it
+// cannot be used.
 void Kestrova::createTrialLog()
 {
-    QFile log(Paths::join(Paths::resultsFolder, Paths::trialLogFile));
-    if (log.open(QIODevice::ReadOnly))
-        return;
-    if (log.open(QIODevice::WriteOnly)) {
-        log.write(RecordHeaders::trialLog);
-        log.write("\n");
+    QString error;
+    if (!RunRecords::prepareTrialLog(&error))
+        startUpWarnings << tr("Failed to open %1\n%2").arg(Paths::trialLogFile, error);
+}
+
+void Kestrova::completeLeftRuns()
+{
+    RunRecords records;
+    leftRuns = records.completeLeftBehind();
+    for (const RecordFailure &failure : records.takeFailures())
+        startUpWarnings << TaskRecords::describe(failure);
+    for (const LeftRun &left : leftRuns) {
+        const PendingRun &run = left.run;
+        auto *button = findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(run.task));
+        completedRuns << tr("%1, session %2 of %3, ended on %4")
+                             .arg(button ? button->text() : QString::number(run.task))
+                             .arg(run.report.session.session)
+                             .arg(run.report.patientKey, run.ended.toString(QStringLiteral("dd.MM.yyyy hh:mm")));
     }
+}
+
+void Kestrova::tellStartUp()
+{
+    if (!startUpWarnings.isEmpty())
+        QMessageBox::warning(this, tr("Error"), startUpWarnings.join(QStringLiteral("\n\n")));
+    if (!completedRuns.isEmpty())
+        QMessageBox::information(this, tr("Completed run"),
+                                 tr("Kestrova stopped while filing a completed run. It has now been filed:\n\n%1")
+                                     .arg(completedRuns.join(QLatin1Char('\n'))));
+    fileNextLeftReport();
+}
+
+void Kestrova::fileNextLeftReport()
+{
+    if (leftRuns.isEmpty())
+        return;
+    if (!leftReports) {
+        leftReports = new Result(this);
+        connect(leftReports, &Result::filed, this, [this](const QString &, bool ok) {
+            const LeftRun left = leftRuns.takeFirst();
+            if (ok && left.whole)
+                RunRecords::removePending(left.run);
+            fileNextLeftReport();
+        });
+    }
+    leftReports->fileReport(leftRuns.first().run.report, false);
 }
 
 void Kestrova::loadPatientCombo()

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "support/runrecords.h"
 #include "ui_kestrova.h"
 
 class Assessor;
@@ -11,6 +12,7 @@ class Calibration;
 class NewPatient;
 class Preferences;
 class QLineEdit;
+class Result;
 class QTimer;
 class Test2;
 class Test3;
@@ -54,6 +56,11 @@ private:
     QLineEdit *sessionBox(int task) const;
     void refreshAssessorLabels();
     void createTrialLog();
+    // Start-up: finishes what a crash cut off (the "interrupted" row of a test block, the
+    // files of a completed run), then tells the assessor once and files the runs' reports.
+    void completeLeftRuns();
+    void tellStartUp();
+    void fileNextLeftReport();
     void loadPatientCombo();
     // Adds the patient handed over by the new-patient dialog; false when the list could not
     // be appended to.
@@ -74,6 +81,11 @@ private:
     QTimer *timerCal = nullptr;
     WebViewer *webViewer = nullptr;
     Preferences *preferences = nullptr;
+    // Files the reports of runs completed at start-up, one after the other.
+    Result *leftReports = nullptr;
+    QList<LeftRun> leftRuns;
+    QStringList startUpWarnings;
+    QStringList completedRuns;
 
     // The patient being appended, as handed over by the new-patient dialog.
     QString newGender;

@@ -1,5 +1,7 @@
 #include "context/screenparams.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
@@ -32,8 +34,9 @@ bool ScreenParams::read(const QString &path, QString *error)
             *error = QStringLiteral("The file is shorter than its five fields or corrupted");
         return false;
     }
-    horzPitch = horz;
-    vertPitch = vert;
+    // A ruler cannot measure a negative length: such a value is no calibration.
+    horzPitch = std::max<qint32>(0, horz);
+    vertPitch = std::max<qint32>(0, vert);
     frequency = freq;
     reserved1 = first;
     reserved2 = second;

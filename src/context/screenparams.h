@@ -12,7 +12,7 @@ struct ScreenParams
     QString reserved1;   // carried through unchanged
     QString reserved2;
 
-    // Reads all five fields; on a missing, unreadable or short file returns false with the
+    // Reads all five fields (a negative calibration value reads as 0, not calibrated); on a missing, unreadable or short file returns false with the
     // error text and leaves *this unchanged.
     bool read(const QString &path, QString *error);
     // Writes the five fields atomically; returns false with the error text on failure.

@@ -25,7 +25,9 @@ std::optional<QStringList> read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString line = QString::fromUtf8(file.readLine());
+    // Eight fields of a name and an address: anything longer than this is not an assessor
+    // record, and a huge file must not be read whole at start-up.
+    QString line = QString::fromUtf8(file.readLine(maxLineBytes));
     while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     return line.split(QLatin1Char(';'));

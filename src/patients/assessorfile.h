@@ -12,6 +12,9 @@ namespace AssessorFile {
 
 QString standardPath();   // "../Parameters/assessor.txt"
 
+// The most of the first line that is read; the rest of a longer line is ignored.
+constexpr qint64 maxLineBytes = 64 * 1024;
+
 // The fields of the first line, or nullopt when the file cannot be opened.
 std::optional<QStringList> read(const QString &path);
 

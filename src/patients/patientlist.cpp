@@ -1,5 +1,6 @@
 #include "patients/patientlist.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "context/paths.h"
@@ -118,23 +119,50 @@ bool PatientList::append(const QString &gender, const QString &lastName, const Q
     return SafeFile::append(m_path, data, error);
 }
 
-bool PatientList::rewriteField(const QString &key, int index, const QString &value,
-                               QString *error) const
+bool PatientList::rewriteFields(const QString &key, const QList<QPair<int, QString>> &values,
+                                QString *error) const
 {
-    const auto lines = readLines(error);
-    if (!lines)
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return false;
-    QByteArray out;
-    for (const QString &line : *lines) {
-        QStringList fields = line.split(separator);
-        if (displayKey(fields) == key && fields.size() >= fieldCount && index >= 0
-            && index < fields.size()) {
-            fields[index] = value;
-            out += fields.join(separator).toUtf8();
-        } else {
-            out += line.toUtf8();
-        }
-        out += "\r\n";
     }
-    return SafeFile::replace(m_path, out, error);
+    const QByteArray before = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    file.close();
+    QByteArray after;
+    bool matched = false;
+    for (QByteArray line : before.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        QList<QByteArray> fields = line.split(';');
+        if (fields.size() >= fieldCount) {
+            const QStringList keyFields = {QString(), QString::fromUtf8(fields.at(1)),
+                                           QString::fromUtf8(fields.at(2)), QString::fromUtf8(fields.at(3))};
+            if (displayKey(keyFields) == key) {
+                matched = true;
+                for (const auto &[index, value] : values) {
+                    if (index >= 0 && index < fields.size())
+                        fields[index] = value.toUtf8();
+                }
+                line = fields.join(';');
+            }
+        }
+        after += line + "\r\n";
+    }
+    if (!matched) {
+        if (error)
+            *error = QCoreApplication::translate("PatientList", "No complete record of %1 was found.").arg(key);
+        return false;
+    }
+    if (after == before)
+        return true;
+    return SafeFile::replace(m_path, after, error);
 }

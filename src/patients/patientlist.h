@@ -3,6 +3,8 @@
 #include <optional>
 
 #include <QDate>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -46,12 +48,20 @@ public:
     // first, so the new record never merges into the previous one.
     bool append(const QString &gender, const QString &lastName, const QString &firstName,
                 const QDate &dob, QString *error = nullptr) const;
-    // Sets field index of every record whose key matches to value, keeping every other
-    // record and their order; each line ends with CR LF afterwards. Records too short to hold
-    // the field are copied unchanged. The list is replaced atomically: the old or the new
-    // list survives any failure. A list that cannot be read is left untouched.
+    // Sets the given fields (index, value) of every complete record whose key matches,
+    // keeping every other record and their order; each line ends with CR LF afterwards. A
+    // record it does not change is copied byte for byte, even bytes that are not UTF-8. The
+    // list is replaced atomically: the old or the new list survives any failure. Fails, and
+    // leaves the list as it was, when it cannot be read or when no record of 14 fields has
+    // the key. Setting a value a record already holds changes nothing and succeeds, so a
+    // rewrite can be applied again.
+    bool rewriteFields(const QString &key, const QList<QPair<int, QString>> &values,
+                       QString *error = nullptr) const;
     bool rewriteField(const QString &key, int index, const QString &value,
-                      QString *error = nullptr) const;
+                      QString *error = nullptr) const
+    {
+        return rewriteFields(key, {{index, value}}, error);
+    }
 
     QString path() const { return m_path; }
 

@@ -105,6 +105,28 @@ Values task4(const std::array<double, 8> &values)
     return decimals(values, table);
 }
 
+namespace {
+template <std::size_t N, typename T>
+std::array<T, N> firstOf(const QList<double> &measures)
+{
+    std::array<T, N> values{};
+    for (std::size_t i = 0; i < N && i < std::size_t(measures.size()); ++i)
+        values[i] = T(measures.at(int(i)));
+    return values;
+}
+} // namespace
+
+Values taskValues(int task, const QList<double> &measures)
+{
+    switch (task) {
+    case 1: return task1(firstOf<21, int>(measures));
+    case 2: return task2(firstOf<12, double>(measures));
+    case 3: return task3(firstOf<7, double>(measures));
+    case 4: return task4(firstOf<8, double>(measures));
+    default: return {};
+    }
+}
+
 QString fill(QString html, const std::optional<QStringList> &assessor, const Patient &patient,
              const Session &session, const Values &taskValues)
 {

@@ -61,6 +61,21 @@ Values task3(const std::array<double, 7> &values);
 // slope, intercept and r2 of the load.
 Values task4(const std::array<double, 8> &values);
 
+// A task's report as a completed run keeps it until the PDF is filed, so that a report left
+// unfiled by a crash can be filed at the next start exactly as the run would have filed it.
+struct Report
+{
+    int task = 0;            // report of task 1 … 4
+    Patient patient;
+    QString patientKey;      // display key: names the archive folder and the PDF
+    Session session;
+    QList<double> measures;  // the task's measures in the order of its report slot
+};
+
+// The task placeholders of a stored report (task1 … task4 of its measures; a missing measure
+// counts as 0).
+Values taskValues(int task, const QList<double> &measures);
+
 // The filled report: version, then the assessor (empty text when the assessor file could not
 // be read), the patient and session, then the task's values.
 QString fill(QString html, const std::optional<QStringList> &assessor, const Patient &patient,

@@ -9,10 +9,13 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "calibration/calibration.h"
@@ -35,6 +38,15 @@ Result::Result(QWidget *parent)
     connect(timer3, &QTimer::timeout, this, &Result::to_timer3);
     connect(timer4, &QTimer::timeout, this, &Result::to_timer4);
     connect(ui.pb_printer, &QPushButton::clicked, this, &Result::toPb_printer);
+    filingWatch = new QTimer(this);
+    filingWatch->setSingleShot(true);
+    connect(filingWatch, &QTimer::timeout, this, [this] {
+        ++filingAttempt;
+        waitingTask = 0;
+        if (page.isCreated())
+            page.view()->stop();
+        failFiling(watchedPath, tr("The report was not filed within %1 seconds.").arg(filingTimeout / 1000.0));
+    });
 }
 
 Result::~Result() = default;
@@ -85,8 +97,21 @@ void Result::goResult4(bool display, QDateTime dtSession, int session, QTime dur
                                 t4_intercept, t4_r2}));
 }
 
+void Result::fileReport(const ReportText::Report &report, bool display)
+{
+    goResult(report.task, display, report.patient, report.patientKey, report.session,
+             ReportText::taskValues(report.task, report.measures));
+}
+
 void Result::goResult(int task, bool display, const ReportText::Session &session,
                       const ReportText::Values &values)
+{
+    goResult(task, display, {cal->isFirstName(), cal->isLastName(), cal->isDob()}, cal->isPatientName(), session,
+             values);
+}
+
+void Result::goResult(int task, bool display, const ReportText::Patient &patient, const QString &patientKey,
+                      const ReportText::Session &session, const ReportText::Values &values)
 {
     this->display = display;
     const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
@@ -98,9 +123,12 @@ void Result::goResult(int task, bool display, const ReportText::Session &session
         Paths::documentPathOrEnglish(cal->isLanguage(), ReportText::templateName(task));
     if (task == 1)
         qDebug("%s", qPrintable(templatePath));
+    pdfPaths[task - 1] = ReportText::pdfPath(task, sessionText, patientKey);
     const auto templateText = PageView::readOrTell(this, templatePath);
-    if (!templateText)
+    if (!templateText) {
+        emit filed(pdfPaths[task - 1], false);
         return;
+    }
     // Shown only once there is a report to show: after a failed template the window would
     // otherwise show the previous patient's report.
     if (display)
@@ -109,9 +137,7 @@ void Result::goResult(int task, bool display, const ReportText::Session &session
     const auto assessor = AssessorFile::read(AssessorFile::standardPath());
     if (assessor)
         qDebug("line %s", qPrintable(assessor->join(QLatin1Char(';'))));
-    const ReportText::Patient patient{cal->isFirstName(), cal->isLastName(), cal->isDob()};
     const QString html = ReportText::fill(*templateText, assessor, patient, session, values);
-    pdfPaths[task - 1] = ReportText::pdfPath(task, sessionText, cal->isPatientName());
 
     const bool created = page.isCreated();
     QWebEngineView *view = page.view();
@@ -126,10 +152,50 @@ void Result::goResult(int task, bool display, const ReportText::Session &session
         });
     }
     view->setStyleSheet(QStringLiteral("background-color:rgb(255, 255, 255)"));
+    // A report is a document: a script in a template must neither run nor hold up the filing.
+    view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     pageLoading = true;
-    view->setHtml(html, QUrl::fromLocalFile(templatePath));
+    watchedPath = pdfPaths[task - 1];
+    QString error;
+    if (!loadPage(html, templatePath, &error)) {
+        pageLoading = false;
+        failFiling(watchedPath, error);
+        return;
+    }
+    filingWatch->start(filingTimeout);
     QTimer *const timers[4] = {timer1, timer2, timer3, timer4};
     timers[task - 1]->start(500);
+}
+
+bool Result::loadPage(const QString &html, const QString &templatePath, QString *error)
+{
+    QWebEngineView *view = page.view();
+    const QUrl base = QUrl::fromLocalFile(templatePath);
+    largePage.reset();
+    // setHtml hands the page over as a data URL, which the engine refuses beyond 2 MB
+    // (leaving a blank page); the percent-encoding counts, with a margin.
+    if (QUrl::toPercentEncoding(html).size() < 1800 * 1024) {
+        view->setHtml(html, base);
+        return true;
+    }
+    // Relative links of the template keep resolving against its own folder.
+    QString withBase = html;
+    if (!withBase.contains(QStringLiteral("<base"), Qt::CaseInsensitive)) {
+        const QString tag = QStringLiteral("<base href=\"%1\">").arg(base.toString(QUrl::FullyEncoded).toHtmlEscaped());
+        const QRegularExpression head(QStringLiteral("<head[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch match = head.match(withBase);
+        withBase.insert(match.hasMatch() ? match.capturedEnd() : 0, tag);
+    }
+    largePage = std::make_unique<QTemporaryDir>();
+    if (!largePage->isValid()) {
+        *error = largePage->errorString();
+        return false;
+    }
+    const QString path = largePage->filePath(QStringLiteral("report.html"));
+    if (!SafeFile::replace(path, withBase.toUtf8(), error))
+        return false;
+    view->load(QUrl::fromLocalFile(path));
+    return true;
 }
 
 void Result::to_timer1() { timer1->stop(); timerRanOut(1); }
@@ -153,9 +219,10 @@ void Result::printPdf(int task)
     // The templates lay out a whole A4 sheet with its own margins.
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
     QPointer<Result> self(this);
+    const int attempt = filingAttempt;
     page.view()->page()->printToPdf(
-        [self, path](const QByteArray &pdf) {
-            if (self)
+        [self, path, attempt](const QByteArray &pdf) {
+            if (self && self->filingAttempt == attempt)
                 self->storePdf(path, pdf);
         },
         a4);
@@ -163,15 +230,27 @@ void Result::printPdf(int task)
 
 void Result::storePdf(const QString &path, const QByteArray &pdf)
 {
+    filingWatch->stop();
+    ++filingAttempt;
+    largePage.reset();
     // Written in one piece: a report filed again for the same session replaces the earlier
     // one, and a failure leaves the earlier one whole.
     QString error = tr("The report could not be printed.");
-    const bool ok = !pdf.isEmpty() && SafeFile::replace(path, pdf, &error);
-    if (!ok) {
-        const QString shown = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-        QMessageBox::warning(this, tr("Error"), tr("Failed to write %1\n%2").arg(shown, error));
+    if (pdf.isEmpty() || !SafeFile::replace(path, pdf, &error)) {
+        failFiling(path, error);
+        return;
     }
-    emit filed(path, ok);
+    emit filed(path, true);
+    if (!display)
+        close();
+}
+
+void Result::failFiling(const QString &path, const QString &reason)
+{
+    filingWatch->stop();
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    QMessageBox::warning(this, tr("Error"), tr("Failed to write %1\n%2").arg(shown, reason));
+    emit filed(path, false);
     if (!display)
         close();
 }

@@ -14,6 +14,7 @@
 class Calibration;
 class QByteArray;
 class QPrinter;
+class QTemporaryDir;
 class QTimer;
 class QWebEngineView;
 
@@ -32,6 +33,14 @@ public:
 
     // The report view; nullptr until a report has been loaded.
     QWebEngineView *webView();
+
+    // Files a report kept by a completed run (a run completed after a crash), for the
+    // patient it names, exactly as the task's report slot would have filed it.
+    void fileReport(const ReportText::Report &report, bool display);
+
+    // A report not filed within this time (ms) is told to the assessor as not filed.
+    void setFilingTimeout(int ms) { filingTimeout = ms; }
+    static constexpr int standardFilingTimeout = 10000;
 
 signals:
     // The report's PDF was written (ok true), or could not be written and the assessor has
@@ -65,6 +74,13 @@ private:
     // Fills task N's template, loads it, shows it when asked and starts the filing timer.
     void goResult(int task, bool display, const ReportText::Session &session,
                   const ReportText::Values &values);
+    void goResult(int task, bool display, const ReportText::Patient &patient, const QString &patientKey,
+                  const ReportText::Session &session, const ReportText::Values &values);
+    // Loads the filled page; a page larger than the view takes in one piece goes through a
+    // temporary file. False with the reason when the page could not be handed over.
+    bool loadPage(const QString &html, const QString &templatePath, QString *error);
+    // The report could not be filed: tells the assessor and gives the outcome.
+    void failFiling(const QString &path, const QString &reason);
     // Timer N ran out: file the report once the page has finished loading.
     void timerRanOut(int task);
     void printPdf(int task);
@@ -88,4 +104,11 @@ private:
     int waitingTask = 0;
     // The printer of a print in progress; the web view prints asynchronously.
     std::unique_ptr<QPrinter> printer;
+    // The large page being shown, while it is needed.
+    std::unique_ptr<QTemporaryDir> largePage;
+    // Watches the filing of the current report; an answer to an abandoned filing is dropped.
+    QTimer *filingWatch = nullptr;
+    int filingTimeout = standardFilingTimeout;
+    int filingAttempt = 0;
+    QString watchedPath;
 };

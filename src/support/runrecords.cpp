@@ -24,6 +24,36 @@ QString patientKey()
 {
     return SharedContext::instance().patientName;
 }
+
+QByteArray trialLogHeader()
+{
+    return QByteArray(RecordHeaders::trialLog) + '\n';
+}
+
+// The last `count` bytes of a file (fewer when it is shorter).
+QByteArray tail(QFile &file, qint64 count)
+{
+    const qint64 size = file.size();
+    const qint64 start = std::max<qint64>(0, size - count);
+    if (!file.seek(start))
+        return QByteArray();
+    return file.read(size - start);
+}
+
+// How many leading bytes of data the file's end already holds: the whole of data, or the part
+// an append cut off by a crash left behind. Only a part that starts a line of the file counts.
+qint64 alreadyWritten(QFile &file, const QByteArray &data)
+{
+    const QByteArray end = tail(file, data.size() + 1);
+    const bool wholeFile = end.size() < data.size() + 1;
+    for (qint64 k = std::min<qint64>(data.size(), end.size()); k > 0; --k) {
+        const qint64 start = end.size() - k;
+        const bool startsLine = start > 0 ? end.at(start - 1) == '\n' : wholeFile;
+        if (startsLine && end.endsWith(QByteArrayView(data.constData(), k)))
+            return k;
+    }
+    return 0;
+}
 } // namespace
 
 QString RunRecords::trialLogPath()
@@ -63,25 +93,51 @@ const char *RunRecords::resultHeader(int table)
     }
 }
 
-bool RunRecords::openTrialLog(QString *error)
+bool RunRecords::prepareTrialLog(QString *error)
+{
+    QFile log(trialLogPath());
+    if (!log.exists())
+        return SafeFile::append(log.fileName(), trialLogHeader(), error);
+    // Opened as the tasks will open it, and never truncated.
+    for (const QIODevice::OpenMode mode : {QIODevice::OpenMode(QIODevice::ReadOnly), QIODevice::WriteOnly | QIODevice::Append}) {
+        if (!log.open(mode)) {
+            if (error)
+                *error = log.errorString();
+            return false;
+        }
+        log.close();
+    }
+    return true;
+}
+
+bool RunRecords::openTrialLog(int task, QString *error)
 {
     closeTrialLog();
+    recoverMarker();
     m_trialLog.setFileName(trialLogPath());
     if (!m_trialLog.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         if (error)
             *error = m_trialLog.errorString();
         return false;
     }
-    if (m_trialLog.size() == 0) {
-        const QByteArray header = QByteArray(RecordHeaders::trialLog) + '\n';
-        if (m_trialLog.write(header) != header.size()) {
-            if (error)
-                *error = m_trialLog.errorString();
-            m_trialLog.resize(0);
-            m_trialLog.close();
-            return false;
-        }
+    if (m_trialLog.size() == 0 && !SafeFile::writeAll(m_trialLog, trialLogHeader(), error)) {
+        m_trialLog.resize(0);
+        m_trialLog.close();
+        return false;
     }
+    const SharedContext &context = SharedContext::instance();
+    m_runId = newRunId();
+    RunMarker marker;
+    marker.runId = m_runId;
+    marker.task = task;
+    marker.session = task >= 1 && task <= SharedContext::taskCount ? context.sessionNb[task - 1] : 0;
+    marker.patientKey = context.patientName;
+    marker.logOffset = m_trialLog.size();
+    marker.interruptedRow = RecordRow::interruption(QStringLiteral("interrupted"));
+    QString markerError;
+    if (!marker.save(&markerError))
+        addFailure(RecordFailure::Write, fileName(RunMarker::path()), markerError);
+    m_phaseOpen = true;
     return true;
 }
 
@@ -89,6 +145,9 @@ void RunRecords::closeTrialLog()
 {
     if (m_trialLog.isOpen())
         m_trialLog.close();
+    if (m_phaseOpen)
+        return;   // cut off without its "interrupted" row: the marker stays for the next start
+    RunMarker::remove();
 }
 
 void RunRecords::startRun()
@@ -96,73 +155,219 @@ void RunRecords::startRun()
     m_validRows.clear();
 }
 
-void RunRecords::writeTrialRow(const QByteArray &row, bool isError)
+bool RunRecords::writeTrialRow(const QByteArray &row, bool isError)
 {
     if (!m_trialLog.isOpen())
-        return;
+        return true;
     const qint64 previousSize = m_trialLog.size();
-    if (m_trialLog.write(row) != row.size()) {
-        addFailure(RecordFailure::Write, fileName(trialLogPath()), m_trialLog.errorString());
+    QString error;
+    if (!SafeFile::writeAll(m_trialLog, row, &error)) {
+        addFailure(RecordFailure::Write, fileName(trialLogPath()), error);
         m_trialLog.resize(previousSize);
+        return false;
     }
-    // The valid row is kept even when the log could not take it: it still reaches
-    // valid-output.csv at the end of the run.
     if (!isError)
         m_validRows += row;
+    return true;
 }
 
-void RunRecords::writeInterruption(const QString &word)
+bool RunRecords::writeInterruption(const QString &word)
 {
     if (!m_trialLog.isOpen())
-        return;
+        return true;
     const QByteArray row = RecordRow::interruption(word);
     const qint64 previousSize = m_trialLog.size();
-    if (m_trialLog.write(row) != row.size()) {
-        addFailure(RecordFailure::Write, fileName(trialLogPath()), m_trialLog.errorString());
-        m_trialLog.resize(previousSize);
-    }
-}
-
-void RunRecords::finishRun(int task, int table, const QByteArray &resultRow)
-{
-    countSession(task);
-    createArchiveFolder();
-    fileValidRows();
-    fileResultRow(table, resultRow);
-}
-
-void RunRecords::countSession(int task)
-{
-    if (task < 1 || task > SharedContext::taskCount)
-        return;
-    const PatientList list = PatientList::standard();
-    const QString count = QString::number(SharedContext::instance().sessionNb[task - 1]);
     QString error;
-    if (!list.rewriteField(patientKey(), PatientList::sessionField(task), count, &error))
-        addFailure(RecordFailure::Write, fileName(list.path()), error);
+    if (!SafeFile::writeAll(m_trialLog, row, &error)) {
+        addFailure(RecordFailure::Write, fileName(trialLogPath()), error);
+        m_trialLog.resize(previousSize);
+        return false;
+    }
+    if (word == QLatin1String("interrupted"))
+        m_phaseOpen = false;
+    return true;
 }
 
-void RunRecords::createArchiveFolder()
+void RunRecords::finishRun(const CompletedRun &completed)
 {
-    const QString folder = archiveFolder(patientKey());
+    const SharedContext &context = SharedContext::instance();
+    PendingRun run;
+    run.runId = m_runId.isEmpty() ? newRunId() : m_runId;
+    m_runId.clear();
+    run.task = completed.task;
+    run.table = completed.table;
+    if (completed.task >= 1 && completed.task <= SharedContext::taskCount) {
+        const int session = context.sessionNb[completed.task - 1];
+        run.patientFields.append({PatientList::sessionField(completed.task), QString::number(session)});
+        run.resultHead = RecordRow::identity().integer(completed.task).integer(session).fields();
+    }
+    run.patientFields += completed.otherFields;
+    run.validRows = m_validRows;
+    run.resultTail = completed.resultColumns;
+    run.ended = QDateTime::currentDateTime();
+    run.rowStamp = completed.rowStamp;
+    run.report = completed.report;
+    run.report.patient = {context.firstName, context.lastName, context.dob};
+    run.report.patientKey = context.patientName;
+
+    QString error;
+    if (!run.save(&error))
+        addFailure(RecordFailure::Write, fileName(run.path()), error);
+    crashPoint("pending");
+    // The pending record now stands for the run: the phase's marker has done its work.
+    m_phaseOpen = false;
+    RunMarker::remove();
+    m_pendingComplete = apply(run, true);
+    m_pending = run;
+}
+
+void RunRecords::reportFiled(const QString &pdfPath)
+{
+    if (!m_pending || m_pending->reportPath() != pdfPath)
+        return;
+    crashPoint("report");
+    if (m_pendingComplete)
+        removePending(*m_pending);
+    m_pending.reset();
+}
+
+bool RunRecords::apply(PendingRun &run, bool now)
+{
+    bool ok = setPatientFields(run.report.patientKey, run.patientFields);
+    crashPoint("counter");
+    ok = createArchiveFolder(run.report.patientKey) && ok;
+    crashPoint("folder");
+    ok = appendOnce(validRowsPath(), RecordHeaders::trialLog, run.validRows) && ok;
+    crashPoint("valid");
+    const char *header = resultHeader(run.table);
+    if (!header)
+        return ok;
+    if (!run.rowStamp.isValid()) {
+        run.rowStamp = now ? QDateTime::currentDateTime() : run.ended;
+        QString error;
+        if (!run.save(&error)) {
+            addFailure(RecordFailure::Write, fileName(run.path()), error);
+            ok = false;
+        }
+    }
+    crashPoint("stamp");
+    const QByteArray row = run.resultRow();
+    ok = appendOnce(archiveCopyPath(run.table, run.report.patientKey), header, row) && ok;
+    crashPoint("archive");
+    ok = appendOnce(resultTablePath(run.table), header, row) && ok;
+    crashPoint("table");
+    return ok;
+}
+
+bool RunRecords::rewritePatientFields(const QList<QPair<int, QString>> &fields)
+{
+    return setPatientFields(patientKey(), fields);
+}
+
+bool RunRecords::setPatientFields(const QString &key, const QList<QPair<int, QString>> &fields)
+{
+    if (fields.isEmpty())
+        return true;
+    const PatientList list = PatientList::standard();
+    QString error;
+    if (list.rewriteFields(key, fields, &error))
+        return true;
+    addFailure(RecordFailure::Write, fileName(list.path()), error);
+    return false;
+}
+
+bool RunRecords::createArchiveFolder(const QString &key)
+{
+    const QString folder = archiveFolder(key);
     std::error_code error;
     std::filesystem::create_directory(QFile::encodeName(folder).toStdString(), error);
-    if (error)
-        addFailure(RecordFailure::CreateFolder, folder, QString::fromStdString(error.message()));
+    if (!error)
+        return true;
+    addFailure(RecordFailure::CreateFolder, folder, QString::fromStdString(error.message()));
+    return false;
 }
 
-void RunRecords::fileValidRows()
+bool RunRecords::appendOnce(const QString &path, const char *header, const QByteArray &data)
 {
-    appendRecord(validRowsPath(), RecordHeaders::trialLog, m_validRows);
+    QByteArray bytes = data;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() > 0) {
+        const qint64 present = alreadyWritten(file, data);
+        bytes = data.mid(present);
+        // A last line without its line end (edited by hand) is not joined to the new rows.
+        if (present == 0 && !bytes.isEmpty() && !tail(file, 1).endsWith('\n'))
+            bytes.prepend('\n');
+    } else {
+        bytes.prepend(QByteArray(header) + '\n');
+    }
+    file.close();
+    if (bytes.isEmpty())
+        return true;
+    QString error;
+    if (SafeFile::append(path, bytes, &error))
+        return true;
+    addFailure(RecordFailure::Write, fileName(path), error);
+    return false;
 }
 
-void RunRecords::fileResultRow(int table, const QByteArray &resultRow)
+void RunRecords::recoverMarker()
 {
-    const char *header = resultHeader(table);
-    if (!header)
+    const auto marker = RunMarker::load();
+    if (!marker)
         return;
-    appendRecord(archiveCopyPath(table, patientKey()), header, resultRow);
-    appendRecord(resultTablePath(table), header, resultRow);
+    // A run completed after its block: its pending record stands for it.
+    if (!QFileInfo::exists(PendingRun::pathFor(marker->runId))) {
+        QFile log(trialLogPath());
+        QByteArray since;
+        if (log.open(QIODevice::ReadOnly) && log.size() >= marker->logOffset && log.seek(marker->logOffset))
+            since = log.readAll();
+        log.close();
+        if (!since.endsWith(marker->interruptedRow)) {
+            QByteArray row = marker->interruptedRow;
+            if (!since.isEmpty() && !since.endsWith('\n'))
+                row.prepend('\n');
+            QString error;
+            if (!SafeFile::append(trialLogPath(), row, &error)) {
+                addFailure(RecordFailure::Write, fileName(trialLogPath()), error);
+                return;
+            }
+        }
+    }
+    RunMarker::remove();
+}
+
+QList<LeftRun> RunRecords::completeLeftBehind()
+{
+    recoverMarker();
+    QList<LeftRun> completed;
+    for (const QString &path : PendingRun::leftBehind()) {
+        QString error;
+        auto run = PendingRun::load(path, &error);
+        if (!run) {
+            addFailure(RecordFailure::Open, fileName(path), error);
+            continue;
+        }
+        const bool whole = apply(*run, false);
+        completed.append({*run, whole});
+    }
+    return completed;
+}
+
+void RunRecords::removePending(const PendingRun &run)
+{
+    QFile::remove(run.path());
+}
+
+// Sorts in the order the runs were started, and never names an earlier run's record.
+QString RunRecords::newRunId()
+{
+    static int sequence = 0;
+    QString id;
+    do {
+        id = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"))
+            + QStringLiteral("-%1").arg(++sequence % 1000, 3, 10, QLatin1Char('0'));
+    } while (QFileInfo::exists(PendingRun::pathFor(id)));
+    return id;
 }
 
 QList<RecordFailure> RunRecords::takeFailures()
@@ -170,17 +375,6 @@ QList<RecordFailure> RunRecords::takeFailures()
     QList<RecordFailure> failures;
     failures.swap(m_failures);
     return failures;
-}
-
-void RunRecords::appendRecord(const QString &path, const char *header, const QByteArray &data)
-{
-    QByteArray bytes;
-    if (!QFileInfo::exists(path))
-        bytes = QByteArray(header) + '\n';
-    bytes += data;
-    QString error;
-    if (!SafeFile::append(path, bytes, &error))
-        addFailure(RecordFailure::Write, fileName(path), error);
 }
 
 void RunRecords::addFailure(RecordFailure::Step step, const QString &name, const QString &error)

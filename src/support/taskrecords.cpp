@@ -16,10 +16,10 @@ TaskRecords::TaskRecords(QWidget *window)
 {
 }
 
-bool TaskRecords::openTrialLog()
+bool TaskRecords::openTrialLog(int task)
 {
     QString error;
-    if (m_files.openTrialLog(&error))
+    if (m_files.openTrialLog(task, &error))
         return true;
     m_window->hide();
     warn(describe({RecordFailure::Open, Paths::trialLogFile, error}));
@@ -32,9 +32,9 @@ void TaskRecords::closeTrialLog()
     reportFailures();
 }
 
-bool TaskRecords::finishRun(int task, int table, const QByteArray &resultRow)
+bool TaskRecords::finishRun(const CompletedRun &run)
 {
-    m_files.finishRun(task, table, resultRow);
+    m_files.finishRun(run);
     return reportFailures();
 }
 

@@ -13,12 +13,13 @@ class QWidget;
 // cannot be written. The window keeps one as a member and passes itself:
 //
 //   TaskRecords records{this};
-//   if (!records.openTrialLog()) return;             // test phase: the box was shown
+//   if (!records.openTrialLog(2)) return;            // test phase of task 2: the box was shown
 //   records.startRun();                              // run's start button
-//   records.writeTrialRow(row.line(), trialError);   // each trial of the test phase
+//   if (!records.writeTrialRow(row.line(), trialError)) { /* end as if interrupted */ }
 //   records.writeInterruption(QStringLiteral("interrupted"));   // Escape ("paused": P)
-//   records.finishRun(2, 2, resultRow.line());       // completed run
+//   records.finishRun(completedRun);                 // completed run (CompletedRun)
 //   records.closeTrialLog();                         // the task stops
+//   records.reportFiled(pdfPath);                    // the run's report was filed
 //
 // Messages are warning boxes titled "Error"; while one shows, the window's style sheet is
 // the light grey "background-color:rgb(230, 230, 230)", and black again afterwards.
@@ -32,19 +33,21 @@ public:
     // Opens the trial log for a test phase. On failure the window hides and is told
     // "Failed to open output.csv" with the system's reason, and false says the phase must
     // not start.
-    bool openTrialLog();
+    bool openTrialLog(int task);
     void closeTrialLog();
     bool isTrialLogOpen() const { return m_files.isTrialLogOpen(); }
 
     void startRun() { m_files.startRun(); }
-    // Failures of these writes are told at the end of the run or when the log is closed, not
-    // in the middle of a timed trial.
-    void writeTrialRow(const QByteArray &row, bool isError) { m_files.writeTrialRow(row, isError); }
+    // Failures of these writes are told when the log is closed, not in the middle of a timed
+    // trial. A trial row that could not be written (full disk) returns false: the window ends
+    // the run at once as if interrupted, and closing the log tells the assessor why.
+    bool writeTrialRow(const QByteArray &row, bool isError) { return m_files.writeTrialRow(row, isError); }
     void writeInterruption(const QString &word) { m_files.writeInterruption(word); }
 
     // The end-of-run sequence (RunRecords::finishRun). Every file that could not be written
     // is told in one box; returns whether everything was filed.
-    bool finishRun(int task, int table, const QByteArray &resultRow);
+    bool finishRun(const CompletedRun &run);
+    void reportFiled(const QString &pdfPath) { m_files.reportFiled(pdfPath); }
     // Tells the pending failures, if any; returns whether there were none.
     bool reportFailures();
 

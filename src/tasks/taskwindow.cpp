@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "calibration/calibration.h"
+#include "reports/result.h"
 
 namespace {
 // A step's timer wakes this much before its deadline, and the step waits out the rest on the
@@ -304,7 +305,7 @@ void TaskWindow::deliverDeferredInput()
 bool TaskWindow::openTrialLog()
 {
     // On failure the window is hidden and the assessor told why; the block does not start.
-    if (records.openTrialLog())
+    if (records.openTrialLog(taskNumber))
         return true;
     // The run never started: the main window restores the session counter.
     runOpen = false;
@@ -353,6 +354,13 @@ void TaskWindow::fileReportAndClose(QPushButton *button, bool display)
     button->setDown(false);
     hide();
     setStyleSheet(QStringLiteral("background-color:rgb(240, 240, 240)"));
+    // The run's pending record goes once its report is filed.
+    if (auto *report = findChild<Result *>()) {
+        connect(report, &Result::filed, this, [this](const QString &pdfPath, bool ok) {
+            if (ok)
+                records.reportFiled(pdfPath);
+        }, Qt::SingleShotConnection);
+    }
     fileReport(display);
     close();
 }

@@ -53,24 +53,44 @@ QByteArray attentionRow(int rank, int rt, bool error)
         .line();
 }
 
-QByteArray resultRow(int trials)
+// The result row's stamp of a run ended at that minute.
+QDateTime resultStamp(int minute = 20)
 {
-    return RecordRow::leading(2, 5, QDateTime(QDate(2024, 3, 4), QTime(9, 20, 0, 1)))
-        .duration(QTime(0, 14, 53)).integer(trials)
+    return QDateTime(QDate(2024, 3, 4), QTime(9, minute, 0, 1));
+}
+
+QByteArray resultColumns(int trials)
+{
+    return RecordRow().duration(QTime(0, 14, 53)).integer(trials)
         .real(512.25).real(4.0, 1).real(-43.5).real(0.93)
         .real(20.5).real(0.0, 1).real(-10.0).real(0.5)
         .real(41.0).real(1.04, 1).real(-12.0).real(0.25)
-        .line();
+        .fields();
+}
+
+QByteArray resultRow(int trials, int session = 5, int minute = 20)
+{
+    return RecordRow::leading(2, session, resultStamp(minute)).latin1(resultColumns(trials)).line();
+}
+
+// The attention task's completed run, its row stamped at resultStamp (null: when it is filed).
+CompletedRun completed(int trials, const QDateTime &stamp = resultStamp())
+{
+    CompletedRun run;
+    run.task = run.table = run.report.task = 2;
+    run.resultColumns = resultColumns(trials);
+    run.rowStamp = stamp;
+    return run;
 }
 
 // One attention run of the given trial rows (an error row ends with the error flag 1).
-void run(RunRecords &records, const QList<QByteArray> &rows, const QByteArray &result)
+void run(RunRecords &records, const QList<QByteArray> &rows, int trials, int minute = 20)
 {
-    QVERIFY(records.openTrialLog());
+    QVERIFY(records.openTrialLog(2));
     records.startRun();
     for (const QByteArray &row : rows)
         records.writeTrialRow(row, row.endsWith(";1\n"));
-    records.finishRun(2, 2, result);
+    records.finishRun(completed(trials, resultStamp(minute)));
     records.closeTrialLog();
 }
 
@@ -210,7 +230,7 @@ void TestRecords::firstRunCreatesHeadersLaterRunsAppend()
     const QByteArray a = attentionRow(1, 401, false), b = attentionRow(2, 2001, true),
                      c = attentionRow(2, 388, false), d = attentionRow(1, 350, false),
                      e = attentionRow(1, 2500, true);
-    run(records, {e}, resultRow(1));
+    run(records, {e}, 1);
     QCOMPARE(tree.read("Results/output.csv"), trialHeader + e);
     QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader);
     QCOMPARE(tree.read("Results/results_T2.csv"), resultsT2Header + resultRow(1));
@@ -220,20 +240,21 @@ void TestRecords::firstRunCreatesHeadersLaterRunsAppend()
                                       .toUtf8());
 
     records.writeInterruption(QStringLiteral("interrupted"));
-    QVERIFY(records.openTrialLog());
+    QVERIFY(records.openTrialLog(2));
     records.writeInterruption(QStringLiteral("interrupted"));
     records.writeInterruption(QStringLiteral("paused"));
     records.closeTrialLog();
     SharedContext::instance().sessionNb[1] = 6;
-    run(records, {a, b, c}, resultRow(3));
-    run(records, {d}, resultRow(1));
-    run(records, {e}, resultRow(1));
+    run(records, {a, b, c}, 3, 21);
+    run(records, {d}, 1, 22);
+    run(records, {e}, 1, 23);
     QVERIFY(!records.hasFailures());
     const QByteArray person = ";Mr.;Dupr\xe9;Jean;03/02/1950;";
     QCOMPARE(tree.read("Results/output.csv"),
              trialHeader + e + person + "interrupted\n" + person + "paused\n" + a + b + c + d + e);
     QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + a + c + d);
-    const QByteArray table = resultsT2Header + resultRow(1) + resultRow(3) + resultRow(1) + resultRow(1);
+    const QByteArray table = resultsT2Header + resultRow(1) + resultRow(3, 6, 21) + resultRow(1, 6, 22)
+                             + resultRow(1, 6, 23);
     QCOMPARE(tree.read("Results/results_T2.csv"), table);
     QCOMPARE(tree.read(archiveCopy), table);
     QVERIFY(tree.read(listFile).contains("Mr.;Dupré;Jean;03.02.1950;0;6;0;"));
@@ -261,12 +282,15 @@ void TestRecords::resultHeaders()
     InstalledTree tree;
     selectPatient(tree);
     RunRecords records;
-    records.createArchiveFolder();
-    records.fileResultRow(table, "row\n");
+    CompletedRun run = completed(1);
+    run.table = table;
+    run.resultColumns = "row";
+    records.finishRun(run);
     QVERIFY(!records.hasFailures());
-    QCOMPARE(tree.read(QStringLiteral("Results/results_T%1.csv").arg(table)), header + "row\n");
+    const QByteArray row = RecordRow::leading(2, 5, resultStamp()).latin1("row").line();
+    QCOMPARE(tree.read(QStringLiteral("Results/results_T%1.csv").arg(table)), header + row);
     QCOMPARE(tree.read(archiveFolder + QStringLiteral("/results_T%1_Dupré Jean 03.02.1950.csv").arg(table)),
-             header + "row\n");
+             header + row);
 }
 
 // One file that cannot be written is reported with its name and the system's reason; the
@@ -289,7 +313,7 @@ void TestRecords::failedFileIsReportedAndOthersWritten()
     selectPatient(tree);
     block(tree, blocked);
     RunRecords records;
-    run(records, {attentionRow(1, 401, false)}, resultRow(1));
+    run(records, {attentionRow(1, 401, false)}, 1);
     QCOMPARE(failureNames(records.takeFailures()), QStringList{failure});
     for (const QString &file : {QStringLiteral("Results/valid-output.csv"), archiveCopy,
                                 QStringLiteral("Results/results_T2.csv")}) {
@@ -298,8 +322,9 @@ void TestRecords::failedFileIsReportedAndOthersWritten()
     }
 }
 
-// A full disk (a file size limit) refuses a row: it is reported and the file keeps no part
-// of it; the valid row still reaches valid-output.csv.
+// A full disk (a file size limit) refuses a row: it is reported with the system's reason
+// (not the unspecified error of a short write), the trial row tells the task to stop, and
+// each file keeps no part of what it refused.
 void TestRecords::fullDiskLeavesFilesWhole()
 {
     InstalledTree tree;
@@ -307,25 +332,27 @@ void TestRecords::fullDiskLeavesFilesWhole()
     const QByteArray tableBefore = resultsT2Header + QByteArray(20, 'x') + '\n';
     tree.write("Results/results_T2.csv", tableBefore);
     RunRecords records;
-    QVERIFY(records.openTrialLog());
+    QVERIFY(records.openTrialLog(2));
     records.startRun();
-    records.createArchiveFolder();
     const QByteArray row = attentionRow(1, 401, false);
+    CompletedRun big = completed(1);
+    big.resultColumns = QByteArray(2000, 'y');
     {
         // Room for part of each write: the files end up between their size and the limit.
         const FileSizeLimit limit(qint64(trialHeader.size() + row.size() / 2));
         QVERIFY(tableBefore.size() < trialHeader.size());
-        records.writeTrialRow(row, false);
-        records.fileResultRow(2, QByteArray(600, 'y') + '\n');
+        QVERIFY(!records.writeTrialRow(row, false));
+        records.finishRun(big);
     }
     QCOMPARE(tree.read("Results/output.csv"), trialHeader);
     QCOMPARE(tree.read("Results/results_T2.csv"), tableBefore);
-    QCOMPARE(failureNames(records.takeFailures()),
-             (QStringList{"output.csv", "results_T2_Dupré Jean 03.02.1950.csv", "results_T2.csv"}));
     QVERIFY(!tree.exists(archiveCopy));   // a new file cut inside its header is not kept
-
-    records.fileValidRows();
-    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + row);
+    QStringList reasons;
+    for (const RecordFailure &failure : records.takeFailures())
+        reasons << failure.name + QStringLiteral(": ") + failure.error;
+    for (const QString &name : {QStringLiteral("output.csv"), QStringLiteral("results_T2.csv"),
+                                QStringLiteral("results_T2_Dupré Jean 03.02.1950.csv")})
+        QVERIFY2(reasons.contains(name + QStringLiteral(": File too large")), qPrintable(reasons.join('|')));
 }
 
 void TestRecords::failuresAreShownToTheAssessor()
@@ -339,7 +366,7 @@ void TestRecords::failuresAreShownToTheAssessor()
     MessageBoxCatcher boxes;
 
     block(tree, "Results/output.csv");
-    QVERIFY(!records.openTrialLog());
+    QVERIFY(!records.openTrialLog(2));
     QVERIFY(!window.isVisible());
     QCOMPARE(boxes.titles, QStringList{"Error"});
     QVERIFY(boxes.texts.at(0).startsWith("Failed to open output.csv\n"));
@@ -349,10 +376,10 @@ void TestRecords::failuresAreShownToTheAssessor()
     QDir(tree.path("Results/output.csv")).removeRecursively();
     block(tree, "Results/valid-output.csv");
     boxes.clear();
-    QVERIFY(records.openTrialLog());
+    QVERIFY(records.openTrialLog(2));
     records.startRun();
     records.writeTrialRow(attentionRow(1, 401, false), false);
-    QVERIFY(!records.finishRun(2, 2, resultRow(1)));
+    QVERIFY(!records.finishRun(completed(1)));
     QCOMPARE(boxes.titles, QStringList{"Error"});
     QVERIFY(boxes.texts.at(0).startsWith("Failed to write valid-output.csv\n"));
 
@@ -360,7 +387,7 @@ void TestRecords::failuresAreShownToTheAssessor()
     QDir(tree.path("Results/valid-output.csv")).removeRecursively();
     boxes.clear();
     records.startRun();
-    QVERIFY(records.finishRun(2, 2, resultRow(1)));
+    QVERIFY(records.finishRun(completed(1, resultStamp(21))));
     QCOMPARE(boxes.count(), 0);
 }
 

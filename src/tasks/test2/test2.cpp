@@ -542,7 +542,12 @@ void Test2::sequence5()
             rt = 0;
         else
             rtText = QString::number(rt);
-        records.writeTrialRow(trialRow(place, rankSub, rtText), trialError == 1);
+        // Trials whose rows are lost are not measured: the run ends as if interrupted, and the
+        // assessor is told which file refused the row and why.
+        if (!records.writeTrialRow(trialRow(place, rankSub, rtText), trialError == 1)) {
+            endWithoutResults("interrupted");
+            return;
+        }
         if (trialError == 0) {
             score.storeValid(c, rt);
             qDebug("testNumber %6d %6d %6d %8.3f", c, rankSub - 1, rt, double(rt));
@@ -864,7 +869,6 @@ void Test2::endOfTest()
 {
     qDebug("%d %d", score.validCount, score.presentedCount);
     measures = score.measures();
-    const QDateTime written = QDateTime::currentDateTime();
     std::array<std::vector<double>, AttentionScore::conditionCount> corrected;
     for (int c = 0; c < AttentionScore::conditionCount; ++c)
         corrected[c] = score.corrected(c);
@@ -878,13 +882,18 @@ void Test2::endOfTest()
         qDebug("%8.3f %8.3f %8.3f %8.3f %8.3f %8.3f", values[0], values[1], values[2], values[3], values[4],
                values[5]);
     }
-    RecordRow row = RecordRow::leading(taskNumber, cal->isSessionNb_T2(), written);
-    row.duration(duration).integer(score.presentedCount);
+    CompletedRun run;
+    run.task = run.table = run.report.task = taskNumber;
+    run.report.session = {dtSession, cal->isSessionNb_T2(), duration, score.presentedCount};
+    RecordRow columns;
+    columns.duration(duration).integer(score.presentedCount);
     for (int c = 0; c < AttentionScore::conditionCount; ++c) {
         const double value = c == 0 ? measures.t2a : c == 1 ? measures.t2b : measures.t2c;
-        row.real(value).real(measures.errorPercent[c], 1).real(measures.fit[c].slope).real(measures.fit[c].r2);
+        columns.real(value).real(measures.errorPercent[c], 1).real(measures.fit[c].slope).real(measures.fit[c].r2);
+        run.report.measures << value << measures.errorPercent[c] << measures.fit[c].slope << measures.fit[c].r2;
     }
-    records.finishRun(taskNumber, taskNumber, row.line());
+    run.resultColumns = columns.fields();
+    records.finishRun(run);
 
     for (QWidget *widget : {static_cast<QWidget *>(ui.pb_continue), static_cast<QWidget *>(ui.pb_go),
                             static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_instruction)})
