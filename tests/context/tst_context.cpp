@@ -18,6 +18,8 @@ private slots:
     void unreadableFileLeavesContextUnchanged();
     void modeLabels();
     void pixelSizePerAxis();
+    void negativeCalibrationIsNone_data();
+    void negativeCalibrationIsNone();
     void latin1Conversion_data();
     void latin1Conversion();
     void languageTables();
@@ -110,6 +112,27 @@ void TestContext::pixelSizePerAxis()
     params.vertPitch = 125;
     QCOMPARE(params.horzMmPerPixel(), 0.25);
     QCOMPARE(params.vertMmPerPixel(), 0.25);
+}
+
+void TestContext::negativeCalibrationIsNone_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("negative horizontal ruler") << QByteArray::fromHex("ffffff060000007d00000000ffffffffffffffff");
+    QTest::newRow("negative vertical ruler") << QByteArray::fromHex("000000faffffff8300000000ffffffffffffffff");
+}
+
+// A ruler cannot measure a negative length: such a file holds no calibration, and no size is
+// computed from it.
+void TestContext::negativeCalibrationIsNone()
+{
+    QFETCH(QByteArray, bytes);
+    InstalledTree tree;
+    tree.write("Parameters/screen.pix", bytes);
+    ScreenParams params;
+    QVERIFY(params.read(tree.path("Parameters/screen.pix"), nullptr));
+    QVERIFY(!params.isCalibrated());
+    QVERIFY(params.horzPitch >= 0 && params.vertPitch >= 0);
+    QVERIFY(params.horzPitch == 0 || params.vertPitch == 0);
 }
 
 void TestContext::latin1Conversion_data()

@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include "patients/assessorfile.h"
 #include "patients/patientlist.h"
 #include "installedtree.h"
 
@@ -30,6 +31,7 @@ private slots:
     void rewrite();
     void rewriteLeavesUnreadableListAlone();
     void rewriteFailureKeepsOldList();
+    void hugeAssessorLine();
 };
 
 void TestPatientList::recordBytes_data()
@@ -210,6 +212,32 @@ void TestPatientList::rewriteFailureKeepsOldList()
     QVERIFY(!error.isEmpty());
     QCOMPARE(tree.read(listPath), before);
     QCOMPARE(QDir(tree.path("Parameters")).entryList(QDir::Files), QStringList{"patients_list.txt"});
+}
+
+// An assessor file of 50 MB on one line: only what a record can hold is read, in bounded
+// memory and at once.
+void TestPatientList::hugeAssessorLine()
+{
+    InstalledTree tree;
+    {
+        QFile file(tree.path("Parameters/assessor.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Dr.;Roe;Jane;");
+        const QByteArray chunk(1 << 20, 'x');
+        for (int i = 0; i < 50; ++i)
+            file.write(chunk);
+    }
+    struct rusage before, after;
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer clock;
+    clock.start();
+    const auto fields = AssessorFile::read(AssessorFile::standardPath());
+    const qint64 ms = clock.elapsed();
+    getrusage(RUSAGE_SELF, &after);
+    QVERIFY(fields.has_value());
+    QCOMPARE(fields->mid(0, 3), (QStringList{"Dr.", "Roe", "Jane"}));
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 20 * 1024, qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
+    QVERIFY2(ms < 500, qPrintable(QString::number(ms)));
 }
 
 QTEST_MAIN(TestPatientList)

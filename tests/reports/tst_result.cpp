@@ -85,6 +85,8 @@ private slots:
     void filing();
     void unreadableTemplate();
     void unwritablePdf();
+    void unusualTemplates_data();
+    void unusualTemplates();
     void printButton_data();
     void printButton();
     void shippedTemplates_data();
@@ -165,9 +167,50 @@ void TestResult::unreadableTemplate()
     QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
     QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
     QTest::qWait(1000);
-    QCOMPARE(filed.count(), 0);
+    QCOMPARE(filed.count(), 1);
+    QCOMPARE(filed.at(0).at(1).toBool(), false);
     QVERIFY(QDir(tree->path("Archives/" + patientKey)).isEmpty());
     QVERIFY(!result.isVisible());
+}
+
+void TestResult::unusualTemplates_data()
+{
+    QTest::addColumn<QByteArray>("extra");      // inserted before the end of the template's body
+    QTest::addColumn<int>("timeout");           // filing timeout, ms
+    QTest::addColumn<QString>("message");       // empty: filed whole
+    QTest::newRow("3 MB page filed whole") << "<!--" + QByteArray(3 << 20, 'x') + "-->" << 10000 << QString();
+    QTest::newRow("script that never ends") << QByteArray("<script>while (true) {}</script>") << 10000 << QString();
+    QTest::newRow("filing too slow") << QByteArray() << 1 << QStringLiteral("not filed within");
+}
+
+// A page larger than the web view takes in one piece, or a template holding a script, is
+// filed as the filled report, never as a blank page and never hanging; a filing that does not
+// finish in time is told, not waited on.
+void TestResult::unusualTemplates()
+{
+    QFETCH(QByteArray, extra);
+    QFETCH(int, timeout);
+    QFETCH(QString, message);
+    QByteArray html = smallTemplate(2, "ENGLISH");
+    html.insert(html.indexOf("</body>"), extra + "<p>END-OF-PAGE</p>");
+    tree->write("Languages/En/Kestrova_Task2_en.html", html);
+    MessageBoxCatcher boxes;
+    QWidget owner;
+    Result result(&owner);
+    result.setFilingTimeout(timeout);
+    QSignalSpy filed(&result, &Result::filed);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(fileReport(result, 2, false, 7));
+    QVERIFY(clock.elapsed() < 20000);
+    QCOMPARE(filed.at(0).at(1).toBool(), message.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(boxes.titles, QStringList{"Error"});
+        QVERIFY2(boxes.texts.value(0).contains(message), qPrintable(boxes.texts.value(0)));
+        return;
+    }
+    const QString text = pdfText(tree->path(pdfName(2, "07")));
+    QVERIFY2(text.contains("trials=40") && text.contains("END-OF-PAGE"), qPrintable(text.left(200)));
 }
 
 void TestResult::unwritablePdf()

@@ -1,12 +1,15 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QtTest>
 #include <QWidget>
 
 #include "context/sharedcontext.h"
+#include "filesizelimit.h"
 #include "installedtree.h"
 #include "messageboxcatcher.h"
 #include "support/recordrow.h"
@@ -109,23 +112,6 @@ QStringList failureNames(const QList<RecordFailure> &failures)
     return names;
 }
 
-// Lowers the largest file size the process may write, for as long as it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = m_old;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    struct rlimit m_old;
-};
 } // namespace
 
 class TestRecords : public QObject
@@ -144,6 +130,11 @@ private slots:
     void failedFileIsReportedAndOthersWritten_data();
     void failedFileIsReportedAndOthersWritten();
     void fullDiskLeavesFilesWhole();
+    void startUpTrialLog_data();
+    void startUpTrialLog();
+    void leftRunCompletedOnce_data();
+    void leftRunCompletedOnce();
+    void resultStampedAfterValidRows();
     void failuresAreShownToTheAssessor();
 };
 
@@ -353,6 +344,111 @@ void TestRecords::fullDiskLeavesFilesWhole()
     for (const QString &name : {QStringLiteral("output.csv"), QStringLiteral("results_T2.csv"),
                                 QStringLiteral("results_T2_Dupré Jean 03.02.1950.csv")})
         QVERIFY2(reasons.contains(name + QStringLiteral(": File too large")), qPrintable(reasons.join('|')));
+}
+
+void TestRecords::startUpTrialLog_data()
+{
+    QTest::addColumn<QByteArray>("before");      // empty: no log
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray rows = trialHeader + attentionRow(1, 401, false);
+    QTest::newRow("missing: created") << QByteArray() << true << trialHeader;
+    QTest::newRow("existing: kept") << rows << true << rows;
+    QTest::newRow("existing, unreadable: kept and told") << rows << false << rows;
+}
+
+// Start-up creates only a missing trial log; an existing one is never emptied, even when
+// it cannot be read (it may still be written to).
+void TestRecords::startUpTrialLog()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, readable);
+    QFETCH(QByteArray, after);
+    InstalledTree tree;
+    const QString log = tree.path("Results/output.csv");
+    if (!before.isEmpty())
+        tree.write("Results/output.csv", before);
+    // Write-only for its owner. Root reads any file: the check runs with the file access
+    // rights of "nobody", who owns the log.
+    const bool root = geteuid() == 0;
+    if (!readable) {
+        QVERIFY(QFile::setPermissions(log, QFileDevice::WriteOwner));
+        if (root) {
+            for (const QString &folder : {tree.root(), tree.path("Results")})
+                QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+            QCOMPARE(chown(QFile::encodeName(log).constData(), 65534, 65534), 0);
+            setfsuid(65534);
+        }
+    }
+    QString error;
+    const bool usable = RunRecords::prepareTrialLog(&error);
+    if (root)
+        setfsuid(0);
+    QFile::setPermissions(log, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(usable, readable);
+    QCOMPARE(error.isEmpty(), readable);
+    QCOMPARE(tree.read("Results/output.csv"), after);
+}
+
+void TestRecords::leftRunCompletedOnce_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("cut");   // bytes taken from its end; -1: the file removed
+    const int row = attentionRow(1, 401, false).size();
+    QTest::newRow("valid rows cut inside a row") << QStringLiteral("Results/valid-output.csv") << 10;
+    QTest::newRow("valid rows without the last row") << QStringLiteral("Results/valid-output.csv") << row;
+    QTest::newRow("result table cut inside its row") << QStringLiteral("Results/results_T2.csv") << 5;
+    QTest::newRow("result table never written") << QStringLiteral("Results/results_T2.csv") << -1;
+    QTest::newRow("archive copy without its row") << archiveCopy << int(resultRow(2).size());
+}
+
+// A completed run whose record is still pending (its report was not filed) is completed at
+// the next start: a file that a power cut left with part of the run gets the rest, and every
+// file holds the run exactly once.
+void TestRecords::leftRunCompletedOnce()
+{
+    QFETCH(QString, file);
+    QFETCH(int, cut);
+    InstalledTree tree;
+    selectPatient(tree);
+    {
+        RunRecords records;
+        run(records, {attentionRow(1, 401, false), attentionRow(2, 388, false)}, 2);
+    }
+    QStringList files = {listFile, "Results/valid-output.csv", "Results/results_T2.csv", archiveCopy};
+    QByteArrayList filed;
+    for (const QString &name : files)
+        filed << tree.read(name);
+    if (cut < 0)
+        QVERIFY(QFile::remove(tree.path(file)));
+    else
+        QVERIFY(QFile::resize(tree.path(file), tree.read(file).size() - cut));
+
+    RunRecords restarted;
+    const QList<LeftRun> left = restarted.completeLeftBehind();
+    QCOMPARE(left.size(), 1);
+    QVERIFY(left.at(0).whole);
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(tree.read(files[i]), filed[i]);
+}
+
+// The result row is stamped when it is filed, after the valid rows (a large block of them
+// takes a moment to write).
+void TestRecords::resultStampedAfterValidRows()
+{
+    InstalledTree tree;
+    selectPatient(tree);
+    RunRecords records;
+    QVERIFY(records.openTrialLog(2));
+    records.startRun();
+    records.writeTrialRow(QByteArray(32 << 20, 'v') + '\n', false);
+    records.finishRun(completed(1, QDateTime()));
+    const QList<QByteArray> row = tree.read("Results/results_T2.csv").split('\n').value(1).split(';');
+    const QDateTime stamp = QDateTime::fromString(QString::fromLatin1(row.value(7) + ' ' + row.value(8)),
+                                                  QStringLiteral("dd/MM/yyyy hh:mm:ss.zzz"));
+    const QDateTime validFiled = QFileInfo(tree.path("Results/valid-output.csv")).lastModified();
+    QVERIFY2(stamp.isValid() && stamp.msecsTo(validFiled) <= 0,
+             qPrintable(stamp.toString(Qt::ISODateWithMs) + " " + validFiled.toString(Qt::ISODateWithMs)));
 }
 
 void TestRecords::failuresAreShownToTheAssessor()

@@ -4,6 +4,8 @@
 #include "messageboxcatcher.h"
 #include "stimuli/drawwidgets.h"
 #include "test2run.h"
+#include "filesizelimit.h"
+#include "support/runrecords.h"
 
 
 class TestTest2Flow : public QObject
@@ -17,6 +19,7 @@ private slots:
     void pauseAndErrorKeys_data();
     void pauseAndErrorKeys();
     void escapeWritesInterruptedRow();
+    void fullDiskStopsTheRun();
     void instructionsOnlyWritesNothing();
     void trainingThenTest_data();
     void trainingThenTest();
@@ -174,6 +177,33 @@ void TestTest2Flow::escapeWritesInterruptedRow()
     QVERIFY(run.context.isEscapeSeq());
     QCOMPARE(run.logRows().value(1), QByteArray(";Mrs.;Zeller;Anna;05/06/1944;interrupted"));
     QVERIFY(!run.tree.exists("Results/results_T2.csv"));
+}
+
+// A trial row that cannot be written (full disk) ends the run at once, as an interruption,
+// telling the assessor the file and the system's reason; the rows written stay whole, and the
+// "interrupted" row the disk refused is written at the next start.
+void TestTest2Flow::fullDiskStopsTheRun()
+{
+    Run run;
+    run.go(false, 5);
+    run.validTrial();
+    const QByteArray logBefore = run.tree.read("Results/output.csv");
+    MessageBoxCatcher boxes;
+    {
+        const FileSizeLimit limit(logBefore.size() + 20);
+        run.validTrial();
+    }
+    QVERIFY(!run.window->isVisible());
+    QVERIFY(run.context.isEscapeSeq());
+    QCOMPARE(boxes.titles, QStringList{"Error"});
+    QCOMPARE(boxes.texts, QStringList{"Failed to write output.csv\nFile too large"});
+    QCOMPARE(run.tree.read("Results/output.csv"), logBefore);
+    QVERIFY(!run.tree.exists("Results/valid-output.csv"));
+    QCOMPARE(run.tree.read("Parameters/patients_list.txt"), patientRecord);
+
+    RunRecords restarted;
+    restarted.completeLeftBehind();
+    QCOMPARE(run.tree.read("Results/output.csv"), logBefore + ";Mrs.;Zeller;Anna;05/06/1944;interrupted\n");
 }
 
 void TestTest2Flow::instructionsOnlyWritesNothing()

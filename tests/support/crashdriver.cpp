@@ -1,0 +1,96 @@
+// Runs the real program's pieces in a child process for the crash tests, so that a run can be
+// killed (SIGKILL) at any moment and the program started again.
+//   crashdriver run <trials>   a completed run of the attention task, filed through "Main Menu"
+//   crashdriver block          two trials of a test block, then waits to be killed
+//   crashdriver start          the main window's start-up, until the runs it completes are filed
+// The working directory is the installation's bin/; the patient is the first of its list.
+// KESTROVA_CRASH_AT kills the run at that end-of-run step. Message boxes are answered and
+// printed as "box: <text>" lines.
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/kestrova.h"
+#include "calibration/calibration.h"
+#include "messageboxcatcher.h"
+#include "patients/patientlist.h"
+#include "reports/result.h"
+#include "tasks/test2/test2.h"
+
+namespace {
+void choosePatient(Calibration &context)
+{
+    const QStringList keys = PatientList::standard().loadKeys();
+    const auto fields = PatientList::standard().find(keys.value(0));
+    if (!fields)
+        std::exit(3);
+    context.setPatientName(keys.value(0));
+    context.setGender(fields->at(0));
+    context.setLastName(fields->at(1));
+    context.setFirstName(fields->at(2));
+    context.setDob(QDate::fromString(fields->at(3), QStringLiteral("dd.MM.yyyy")));
+    context.setSessionNb_T2(PatientList::intField(*fields, PatientList::sessionField(2)) + 1);
+}
+
+void trial(Test2 &task)
+{
+    for (const char *slot : {"sequence1", "sequence2", "sequence3"})
+        QMetaObject::invokeMethod(&task, slot);
+    QTest::keyClick(&task, Qt::Key_Space);
+    QMetaObject::invokeMethod(&task, "sequence5");
+}
+
+void waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QTest::qWait(50);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = QString::fromLocal8Bit(argc > 1 ? argv[1] : "");
+    MessageBoxCatcher boxes;
+    int status = 0;
+    if (mode == QLatin1String("start")) {
+        Kestrova window;
+        window.show();
+        // Until the reports of the completed runs are filed and their records are gone.
+        waitFor([] { return QDir(QStringLiteral("../Results")).entryList({"pending-run-*"}).isEmpty(); }, 60000);
+        QTest::qWait(300);
+    } else {
+        Calibration context;
+        choosePatient(context);
+        Test2 task;
+        task.goTest2(0, false, false, true, false);
+        auto *number = task.findChild<QLineEdit *>(QStringLiteral("le_number"));
+        const int trials = mode == QLatin1String("block") ? 2 : QString::fromLocal8Bit(argv[2]).toInt();
+        number->setText(QString::number(mode == QLatin1String("block") ? 96 : trials));
+        emit number->editingFinished();
+        QTest::mouseClick(task.findChild<QPushButton *>(QStringLiteral("pb_go")), Qt::LeftButton);
+        for (int i = 0; i < trials; ++i)
+            trial(task);
+        if (mode == QLatin1String("block")) {
+            std::printf("in-block\n");
+            std::fflush(stdout);
+            QTest::qWait(60000);
+            return 4;
+        }
+        bool filed = false;
+        QObject::connect(task.findChild<Result *>(), &Result::filed, &app, [&filed] { filed = true; });
+        QTest::mouseClick(task.findChild<QPushButton *>(QStringLiteral("pb_mainMenu")), Qt::LeftButton);
+        waitFor([&filed] { return filed; }, 60000);
+        status = filed ? 0 : 5;
+    }
+    for (const QString &text : boxes.texts)
+        std::printf("box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char('|'))));
+    return status;
+}

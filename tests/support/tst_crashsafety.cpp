@@ -1,0 +1,129 @@
+#include <QtTest>
+
+#include "installedtree.h"
+#include "pdftext.h"
+#include "support/recordheaders.h"
+
+namespace {
+const QString key = QStringLiteral("Zeller Anna 05.06.1944");
+const QByteArray record = "Mrs.;Zeller;Anna;05.06.1944;0;4;0;0;0;0;0;0;0;0\r\n";
+const QByteArray interrupted = ";Mrs.;Zeller;Anna;05/06/1944;interrupted\n";
+const QString archiveCopy = QStringLiteral("Archives/%1/results_T2_%1.csv").arg(key);
+const QString report = QStringLiteral("Archives/%1/Output_T2_S05_%1.pdf").arg(key);
+const QStringList filedFiles = {"Parameters/patients_list.txt", "Results/output.csv", "Results/valid-output.csv",
+                                "Results/results_T2.csv", archiveCopy};
+
+// Why the last driver did not end as expected (killed when asked to be, else normally).
+QString driverProblem;
+
+// Runs the driver in the installation; returns the texts of the boxes it was shown.
+QStringList drive(const InstalledTree &tree, const QStringList &arguments, const QByteArray &crashAt = {})
+{
+    QProcess driver;
+    driver.setWorkingDirectory(tree.path("bin"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KESTROVA_CRASH_AT"), QString::fromLatin1(crashAt));
+    driver.setProcessEnvironment(environment);
+    driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    driver.start(QStringLiteral(KESTROVA_CRASHDRIVER), arguments);
+    if (arguments.first() == QLatin1String("block")) {
+        // Killed from outside in the middle of the block, as by "kill -9".
+        while (!driver.readAllStandardOutput().contains("in-block") && driver.waitForReadyRead(60000)) {
+        }
+        driver.kill();
+    }
+    driverProblem.clear();
+    const bool finished = driver.waitForFinished(120000);
+    const bool killed = driver.exitStatus() == QProcess::CrashExit;
+    if (!finished || killed != (!crashAt.isEmpty() || arguments.first() == QLatin1String("block"))
+        || (!killed && driver.exitCode() != 0))
+        driverProblem = QStringLiteral("%1: exit status %2, code %3")
+                            .arg(arguments.join(' ')).arg(driver.exitStatus()).arg(driver.exitCode());
+    QStringList boxes;
+    for (const QByteArray &line : driver.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("box: "))
+            boxes << QString::fromUtf8(line.mid(5));
+    }
+    return boxes;
+}
+
+int count(const QByteArray &bytes, const QByteArray &part)
+{
+    return int(bytes.count(part));
+}
+} // namespace
+
+// The program killed at each step of a completed run's end, then started again: every file
+// holds the run exactly once and the report is filed; a run killed in the middle of its
+// test block is closed by its "interrupted" row.
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedAndRestarted_data();
+    void killedAndRestarted();
+};
+
+void TestCrashSafety::killedAndRestarted_data()
+{
+    QTest::addColumn<QByteArray>("crashAt");
+    QTest::newRow("not killed") << QByteArray();
+    QTest::newRow("in the test block") << QByteArray("block");
+    for (const char *step : {"pending", "counter", "folder", "valid", "stamp", "archive", "table", "report"})
+        QTest::newRow(step) << QByteArray(step);
+}
+
+void TestCrashSafety::killedAndRestarted()
+{
+    QFETCH(QByteArray, crashAt);
+    InstalledTree tree;
+    tree.write("Parameters/patients_list.txt", record);
+    tree.write("Results/output.csv", QByteArray(RecordHeaders::trialLog) + '\n');
+    tree.write("Languages/En/Kestrova_Task2_en.html",
+               "<html><body><p>session v_session, trials v_trials, patient v_l_name v_f_name</p>"
+               "<p>neutral v_t2a_neutral alerting v_t2b_alerting orienting v_t2c_orientation</p></body></html>");
+    const bool block = crashAt == "block";
+    drive(tree, block ? QStringList{"block"} : QStringList{"run", "3"}, block ? QByteArray() : crashAt);
+    QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
+    const QString reportBefore = tree.exists(report) ? pdfText(tree.path(report)) : QString();
+
+    const QStringList told = drive(tree, {"start"});
+    QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
+    QByteArrayList files;
+    for (const QString &file : filedFiles)
+        files << tree.read(file);
+    const QByteArray log = files[1];
+    if (block) {
+        QCOMPARE(count(log, ";2;5;"), 2);
+        QVERIFY2(log.endsWith(interrupted) && count(log, interrupted) == 1, log.constData());
+        QCOMPARE(files[0], record);
+        QVERIFY(!tree.exists("Results/results_T2.csv"));
+    } else {
+        QCOMPARE(count(log, ";2;5;"), 3);
+        QCOMPARE(count(log, "interrupted"), 0);
+        QVERIFY(files[0].startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
+        QCOMPARE(count(files[2], RecordHeaders::trialLog), 1);
+        QCOMPARE(count(files[2], ";2;5;"), 3);
+        QCOMPARE(count(files[3], RecordHeaders::resultsT2), 1);
+        QCOMPARE(count(files[3], "\n"), 2);
+        QCOMPARE(files[4], files[3]);
+        const QString text = pdfText(tree.path(report));
+        QVERIFY2(text.contains("session 05, trials 3, patient Zeller Anna"), qPrintable(text));
+        if (!reportBefore.isEmpty())   // filed by the run, then again from the stored values
+            QCOMPARE(text, reportBefore);
+        const bool completedAtStart = !crashAt.isEmpty();
+        QCOMPARE(told.size(), completedAtStart ? 1 : 0);
+        if (completedAtStart)
+            QVERIFY2(told.value(0).contains(key) && told.value(0).contains("session 5"), qPrintable(told.join('|')));
+    }
+    QCOMPARE(QDir(tree.path("Results")).entryList({"pending-run-*", "run-in-progress*"}), QStringList());
+
+    // Started once more: nothing left to complete, nothing told, nothing changed.
+    QCOMPARE(drive(tree, {"start"}), QStringList());
+    for (int i = 0; i < filedFiles.size(); ++i)
+        QCOMPARE(tree.read(filedFiles[i]), files[i]);
+}
+
+QTEST_MAIN(TestCrashSafety)
+#include "tst_crashsafety.moc"
