@@ -16,6 +16,7 @@
 
 #include "calibration/calibration.h"
 #include "reports/result.h"
+#include "support/recordrow.h"
 
 namespace {
 // A step's timer wakes this much before its deadline, and the step waits out the rest on the
@@ -324,6 +325,17 @@ void TaskWindow::endWithoutResults(const char *row)
     runOpen = false;
     cal->setEscapeSeq(true);
     close();
+}
+
+bool TaskWindow::finishRun(const RecordRow &columns, const ReportText::Session &session,
+                           const QList<double> &measures)
+{
+    CompletedRun run;
+    run.task = run.table = run.report.task = taskNumber;
+    run.resultColumns = columns.fields();
+    run.report.session = session;
+    run.report.measures = measures;
+    return records.finishRun(run);
 }
 
 void TaskWindow::showResultsButtons()

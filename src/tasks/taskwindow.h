@@ -9,6 +9,7 @@
 #include "support/taskrecords.h"
 
 class Calibration;
+class RecordRow;
 class QLabel;
 class QPushButton;
 
@@ -126,6 +127,11 @@ protected:
     // `row` ("interrupted", or none) goes to the trial log, nothing is counted, and the main
     // window restores the session counter.
     void endWithoutResults(const char *row);
+    // The end of a completed run of this window's task and result table (CompletedRun): the
+    // result row's columns after its date and time, and the report's session and measures
+    // in the order of the task's goResult slot. A task with more to file calls
+    // records.finishRun itself.
+    bool finishRun(const RecordRow &columns, const ReportText::Session &session, const QList<double> &measures);
     // The run's results are filed: the screen is cleared and the two results buttons shown.
     void showResultsButtons();
 

@@ -882,18 +882,15 @@ void Test2::endOfTest()
         qDebug("%8.3f %8.3f %8.3f %8.3f %8.3f %8.3f", values[0], values[1], values[2], values[3], values[4],
                values[5]);
     }
-    CompletedRun run;
-    run.task = run.table = run.report.task = taskNumber;
-    run.report.session = {dtSession, cal->isSessionNb_T2(), duration, score.presentedCount};
     RecordRow columns;
     columns.duration(duration).integer(score.presentedCount);
+    QList<double> reported;
     for (int c = 0; c < AttentionScore::conditionCount; ++c) {
         const double value = c == 0 ? measures.t2a : c == 1 ? measures.t2b : measures.t2c;
         columns.real(value).real(measures.errorPercent[c], 1).real(measures.fit[c].slope).real(measures.fit[c].r2);
-        run.report.measures << value << measures.errorPercent[c] << measures.fit[c].slope << measures.fit[c].r2;
+        reported << value << measures.errorPercent[c] << measures.fit[c].slope << measures.fit[c].r2;
     }
-    run.resultColumns = columns.fields();
-    records.finishRun(run);
+    finishRun(columns, {dtSession, cal->isSessionNb_T2(), duration, score.presentedCount}, reported);
 
     for (QWidget *widget : {static_cast<QWidget *>(ui.pb_continue), static_cast<QWidget *>(ui.pb_go),
                             static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_instruction)})

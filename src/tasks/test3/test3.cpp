@@ -551,7 +551,11 @@ void Test3::sequence6()
             rtText = QString::number(rt);
         if (MotionScore::tooSlow(rt))
             trialError = 1;
-        records.writeTrialRow(trialRow(rtText), trialError == 1);
+        // Trials whose rows are lost are not measured: the run ends as if interrupted.
+        if (!records.writeTrialRow(trialRow(rtText), trialError == 1)) {
+            endWithoutResults("interrupted");
+            return;
+        }
         if (trialError == 0) {
             score.storeValid(place, rt);
             qDebug("testNumber %6d %6d %8.3f", score.validCount, rt, double(unsigned(rt)));
@@ -759,12 +763,11 @@ void Test3::i_sequence8()
 void Test3::endOfTest()
 {
     measures = score.measures();
-    const QDateTime written = QDateTime::currentDateTime();
     const std::vector<double> corrected = score.corrected();
     const std::vector<double> &raw = score.rtTable();
     for (int slot = 0; slot < std::min<int>(score.subtaskCount[0], int(raw.size())); ++slot)
         qDebug("%8.3f %8.3f", raw[slot], corrected[slot]);
-    RecordRow row = RecordRow::leading(taskNumber, cal->isSessionNb_T3(), written);
+    RecordRow row;
     row.duration(duration)
         .integer(score.presentedCount)
         .real(measures.t3_rt)
@@ -773,7 +776,9 @@ void Test3::endOfTest()
         .real(measures.fit.r2);
     for (double side : measures.side)
         row.real(side);
-    records.finishRun(taskNumber, taskNumber, row.line());
+    finishRun(row, {dtSession, cal->isSessionNb_T3(), duration, score.presentedCount},
+              {measures.t3_rt, measures.t3_error, measures.fit.slope, measures.fit.r2,
+               measures.obliqueMinusCardinal(), measures.leftMinusRight(), measures.topMinusBottom()});
     setAnswerButtonsVisible(false);
     for (QWidget *widget : {static_cast<QWidget *>(ui.pb_continue), static_cast<QWidget *>(ui.pb_go),
                             static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_instruction)})
