@@ -116,13 +116,14 @@ void Kestrova::completeLeftRuns()
 
 void Kestrova::tellStartUp()
 {
+    // The reports are filed while the assessor reads what was completed.
+    fileNextLeftReport();
     if (!startUpWarnings.isEmpty())
         QMessageBox::warning(this, tr("Error"), startUpWarnings.join(QStringLiteral("\n\n")));
     if (!completedRuns.isEmpty())
         QMessageBox::information(this, tr("Completed run"),
                                  tr("Kestrova stopped while filing a completed run. It has now been filed:\n\n%1")
                                      .arg(completedRuns.join(QLatin1Char('\n'))));
-    fileNextLeftReport();
 }
 
 void Kestrova::fileNextLeftReport()
