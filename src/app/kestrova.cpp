@@ -122,7 +122,8 @@ void Kestrova::tellStartUp()
         QMessageBox::warning(this, tr("Error"), startUpWarnings.join(QStringLiteral("\n\n")));
     if (!completedRuns.isEmpty())
         QMessageBox::information(this, tr("Completed run"),
-                                 tr("Kestrova stopped while filing a completed run. It has now been filed:\n\n%1")
+                                 tr("A completed run had not been filed whole (Kestrova was stopped, or the run's "
+                                    "report was not filed). It has now been filed:\n\n%1")
                                      .arg(completedRuns.join(QLatin1Char('\n'))));
 }
 
