@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev fonts-liberation
     xvfb xauth poppler-utils imagemagick
+    libxcb1-dev libxcb-damage0-dev
 )
 
 missing=()
