@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include <time.h>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -23,6 +25,8 @@ namespace {
 // monotonic clock while taking in input: the event loop's timers come up to a millisecond
 // late, and a loaded system now and then wakes the program a few milliseconds late.
 constexpr qint64 earlyWakeNs = 3'000'000;
+// While waiting out a deadline the step sleeps in slices this long between looks at input.
+constexpr qint64 waitSliceNs = 200'000;
 const QPoint parkedCursor(10, 700);
 
 bool isInput(QEvent::Type type)
@@ -218,10 +222,19 @@ void TaskWindow::awaitStepDeadline()
     if (m_deadlineNs - clockNs() > earlyWakeNs + 1'000'000)
         return;
     // Input that arrives meanwhile is taken in and stamped by the event filter, and handed
-    // to the task after the step; timers wait until the step is done.
+    // to the task after the step; timers wait until the step is done. Between looks at input
+    // the step sleeps in short slices rather than spinning: on a busy machine a spinning thread
+    // uses up its share of the processor and is preempted, often across the deadline (steps
+    // then ended several ms late), while a thread waking from a sleep is run first.
     m_waiting = true;
-    while (clockNs() < m_deadlineNs)
+    while (clockNs() < m_deadlineNs) {
         QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);
+        const qint64 left = m_deadlineNs - clockNs();
+        if (left > 0) {
+            const timespec pause{0, long(std::min(left, waitSliceNs))};
+            nanosleep(&pause, nullptr);
+        }
+    }
     m_waiting = false;
     if (!m_deferred.isEmpty())
         QMetaObject::invokeMethod(this, &TaskWindow::deliverDeferredInput, Qt::QueuedConnection);
