@@ -1,6 +1,8 @@
 #include "tasks/taskwindow.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <ctime>
 
 #include <time.h>
 
@@ -10,7 +12,9 @@
 #include <QDebug>
 #include <QGuiApplication>
 #include <QInputEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -18,6 +22,7 @@
 
 #include "calibration/calibration.h"
 #include "reports/result.h"
+#include "support/random.h"
 #include "support/recordrow.h"
 
 namespace {
@@ -75,6 +80,9 @@ TaskWindow::TaskWindow(int taskNumber, QWidget *parent)
 {
     cal = new Calibration(this);
     cal->hide();
+    random = new Random(this);
+    random->hide();
+    result = new Result(this);
     m_trialClock.start();
 }
 
@@ -92,6 +100,123 @@ void TaskWindow::setupCommon(QLabel *phaseLabel, QPushButton *results, QPushButt
     m_mainMenu = mainMenu;
     connect(results, &QPushButton::clicked, this, &TaskWindow::toPb_results);
     connect(mainMenu, &QPushButton::clicked, this, &TaskWindow::toPb_mainMenu);
+}
+
+void TaskWindow::setupFrame(QPushButton *go, QPushButton *next, QPushButton *resume, QLabel *instruction)
+{
+    m_go = go;
+    m_next = next;
+    m_resume = resume;
+    m_instruction = instruction;
+}
+
+void TaskWindow::setupPanel(QWidget *panel, QLineEdit *task, QLineEdit *subtask, QLineEdit *pitch,
+                            QLineEdit *timeCycle)
+{
+    m_panel = panel;
+    m_panelTask = task;
+    m_panelMode = subtask;
+    m_panelPitch = pitch;
+    m_panelCycle = timeCycle;
+}
+
+// --- The run --------------------------------------------------------------------------------
+
+void TaskWindow::beginRun(int mode, bool withInstr, bool withTrain, bool debug, bool fixedDn)
+{
+    stopAllTimers();
+    enterFullScreen();
+    std::srand(unsigned(std::time(nullptr)));
+    this->mode = mode;
+    this->withInstr = withInstr;
+    this->withTrain = withTrain;
+    this->debug = debug;
+    this->fixedDn = fixedDn;
+    inInstruction = withInstr;
+    phasePlan = (withInstr ? 1 : 0) + (withTrain ? 2 : 0);
+
+    if (m_panel) {
+        m_panelTask->setText(QString::number(taskNumber));
+        m_panelMode->setText(QString::number(mode));
+        m_panelPitch->setText(QStringLiteral("%L1").arg(cal->isHorzPitch() / 1000.0, 8, 'f', 3));
+        m_panelCycle->clear();
+        m_panel->setVisible(debug);
+    }
+    if (m_go) {
+        m_resume->move(frameBottomRight(m_resume));
+        m_resume->hide();
+        placeAtCenter(m_instruction);
+        m_next->move(frameBottomRight(m_next));
+        m_go->hide();
+    }
+}
+
+bool TaskWindow::offerTestBlock()
+{
+    if (!openTrialLog())
+        return false;
+    placeAtCenter(m_go);
+    m_go->show();
+    m_go->setFocus();
+    return true;
+}
+
+void TaskWindow::showFirstScreen(const QString &instruction)
+{
+    switch (phasePlan) {
+    case 0:
+        m_instruction->hide();
+        hidePhase();
+        m_next->hide();
+        offerTestBlock();
+        break;
+    case 1:
+    case 3:
+        showPhase(0);
+        m_instruction->setText(instruction);
+        m_instruction->show();
+        instrStep = 0;
+        moveCursorTo(m_next);
+        m_next->show();
+        break;
+    default:
+        hidePhase();
+        moveCursorTo(m_next);
+        startTraining();
+        break;
+    }
+}
+
+QString TaskWindow::loggedRt(int &rt, bool markedError)
+{
+    if (markedError) {
+        rt = 0;
+        return QString();
+    }
+    return QString::number(rt);
+}
+
+void TaskWindow::setSetting(QLineEdit *field, int &setting, int value)
+{
+    setting = value;
+    field->setText(QString::number(setting));
+    if (fixedDn && m_panelCycle) {
+        timeCycle = cycleLength();
+        m_panelCycle->setText(QString::number(timeCycle));
+    }
+}
+
+void TaskWindow::readSetting(QLineEdit *field, int &setting, int minimum)
+{
+    bool ok = false;
+    const int value = field->text().trimmed().toInt(&ok);
+    setSetting(field, setting, ok && value >= minimum ? value : setting);
+}
+
+void TaskWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        endWithoutResults("interrupted");
 }
 
 // --- Screen and frame -----------------------------------------------------------------------
@@ -357,6 +482,13 @@ void TaskWindow::showResultsButtons()
     records.closeTrialLog();
     hideStimuli();
     arrowCursorAtCenter();
+    for (QWidget *widget : {static_cast<QWidget *>(m_go), static_cast<QWidget *>(m_next),
+                            static_cast<QWidget *>(m_resume), static_cast<QWidget *>(m_instruction)}) {
+        if (widget)
+            widget->hide();
+    }
+    if (m_phaseLabel)
+        m_phaseLabel->hide();
     m_results->show();
     m_mainMenu->show();
     runOpen = false;

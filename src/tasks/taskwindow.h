@@ -11,6 +11,9 @@
 class Calibration;
 class RecordRow;
 class QLabel;
+class QLineEdit;
+class Random;
+class Result;
 class QPushButton;
 
 
@@ -18,6 +21,8 @@ class QPushButton;
 // its trial chain and its scoring. A task derives from it and, in its constructor:
 //
 //   setupCommon(ui.lbl_mode, ui.pb_results, ui.pb_mainMenu);   // phase label, results buttons
+//   setupFrame(ui.pb_go, ui.pb_next, ui.pb_continue, ui.lbl_instruction);
+//   setupPanel(ui.fr_debug, ui.le_task, ui.le_subtask, ui.le_pitch, ui.le_timeTc);
 //   fixationTimer = makeStepTimer(&Test2::sequence1);         // one per timed step
 //
 // A trial then runs on its own monotonic clock:
@@ -27,7 +32,9 @@ class QPushButton;
 //                      cue = stampOnset("cue", 100); startStep(cueTimer, 100); }
 //   reaction time = pressArrivalNs() - span(target).onsetNs, in the key handler
 //
-// and ends with showResultsButtons() (results filed) or endWithoutResults("interrupted").
+// A run starts with beginRun(mode, withInstr, withTrain, debug, fixedDn) and the settings'
+// defaults (setSetting), and ends with showResultsButtons() (results filed) or
+// endWithoutResults("interrupted"); Escape ends it at any moment.
 //
 // Presses are judged by when they arrived: while a step waits out the last moments before its
 // deadline, input is taken from the window system, stamped, and handed to the task's handlers
@@ -70,6 +77,36 @@ protected:
     virtual void fileReport(bool display) = 0;
 
     void setupCommon(QLabel *phaseLabel, QPushButton *results, QPushButton *mainMenu);
+    // The block's "GO", the "Continue" of the instruction screens, the "Continue" after a pause
+    // or a marked error, and the instruction text.
+    void setupFrame(QPushButton *go, QPushButton *next, QPushButton *resume, QLabel *instruction);
+    // The parameter panel, shown with `debug`, and its fields for the task number, the mode,
+    // the pixel pitch and the trial cycle of fixed-duration mode.
+    void setupPanel(QWidget *panel, QLineEdit *task, QLineEdit *subtask, QLineEdit *pitch, QLineEdit *timeCycle);
+
+    // --- The run. beginRun stops the timers, goes full screen, seeds the process-wide
+    // generator from the clock, keeps the options of the task's go… call (phasePlan = 1 with
+    // instructions + 2 with training; 0 is the test block alone), fills the panel and shows it
+    // with `debug`, and places the frame's buttons: both "Continue" at the bottom right,
+    // hidden, the instruction text in the centre, "GO" hidden.
+    void beginRun(int mode, bool withInstr, bool withTrain, bool debug, bool fixedDn);
+    // Opens the trial log for the test block and, when it opened, offers its "GO" in the centre.
+    bool offerTestBlock();
+    // The first screen of the run by phasePlan: the test block's "GO"; the first instruction
+    // screen, showing `instruction` and "Continue" (instrStep 0); or the training block's set-up
+    // (startTraining()).
+    void showFirstScreen(const QString &instruction);
+    virtual void startTraining() {}
+    // The reaction time as the trial log holds it: empty after an assessor-marked error, whose
+    // time then counts as 0.
+    static QString loggedRt(int &rt, bool markedError);
+    // A setting of the panel: set to `value`, or read from its field, where a value that is not
+    // a whole number of at least `minimum` is refused (the setting keeps its value and the field
+    // shows it again). In fixed-duration mode the panel then shows cycleLength() again.
+    void setSetting(QLineEdit *field, int &setting, int value);
+    void readSetting(QLineEdit *field, int &setting, int minimum);
+    // The whole trial of fixed-duration mode, from the task's settings.
+    virtual int cycleLength() const { return 0; }
 
     // --- Screen and frame: the stimuli are laid out in a 1024 × 768 frame centred on the
     // screen; outside it the screen is black.
@@ -135,6 +172,8 @@ protected:
     // The run's results are filed: the screen is cleared and the two results buttons shown.
     void showResultsButtons();
 
+    // Escape ends the run without results; a task passes the keys it does not handle here.
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -143,6 +182,19 @@ protected:
     TaskRecords records{this};
     // A run is open from the task's go… call until results are shown or it ends without them.
     bool runOpen = false;
+    // The run's options (beginRun).
+    int mode = 0;
+    bool withInstr = false;
+    bool withTrain = false;
+    bool debug = false;
+    bool fixedDn = false;
+    int phasePlan = 0;
+    bool inInstruction = false;
+    int timeCycle = 0;
+    int instrStep = 0;
+    // Every task owns its random play tables and its report.
+    Random *random = nullptr;
+    Result *result = nullptr;
 
     int centerX = 512;
     int centerY = 384;
@@ -165,6 +217,15 @@ private:
     QLabel *m_phaseLabel = nullptr;
     QPushButton *m_results = nullptr;
     QPushButton *m_mainMenu = nullptr;
+    QPushButton *m_go = nullptr;
+    QPushButton *m_next = nullptr;
+    QPushButton *m_resume = nullptr;
+    QLabel *m_instruction = nullptr;
+    QWidget *m_panel = nullptr;
+    QLineEdit *m_panelTask = nullptr;
+    QLineEdit *m_panelMode = nullptr;
+    QLineEdit *m_panelPitch = nullptr;
+    QLineEdit *m_panelCycle = nullptr;
 
     QElapsedTimer m_trialClock;
     qint64 m_deadlineNs = 0;

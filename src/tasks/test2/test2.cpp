@@ -54,10 +54,9 @@ Test2::Test2(QWidget *parent)
 {
     ui.setupUi(this);
     setupCommon(ui.lbl_mode, ui.pb_results, ui.pb_mainMenu);
-    random = new Random(this);
+    setupFrame(ui.pb_go, ui.pb_next, ui.pb_continue, ui.lbl_instruction);
+    setupPanel(ui.fr_debug, ui.le_task, ui.le_subtask, ui.le_pitch, ui.le_timeTc);
     statistic = new Statistic(this);
-    result = new Result(this);
-    random->hide();
     statistic->hide();
 
     cross = new DrawCross(this);
@@ -105,23 +104,12 @@ Test2::~Test2() = default;
 
 void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool fixedDn)
 {
-    stopAllTimers();
-    enterFullScreen();
+    beginRun(mode, withInstr, withTrain, debug, fixedDn);
     textNeutral = tr("Attention\nneutral");
     textAlerted = tr("Attention\nalerted");
     textOriented = tr("Attention\noriented");
     textExample = tr("Example");
-
-    std::srand(unsigned(std::time(nullptr)));
-
-    this->mode = mode;
-    this->withInstr = withInstr;
-    this->withTrain = withTrain;
-    this->debug = debug;
-    this->fixedDn = fixedDn;
     condMode = mode;
-    inInstruction = withInstr;
-    phasePlan = (withInstr ? 1 : 0) + (withTrain ? 2 : 0);
 
     ui.le_result->clear();
     ui.le_rt_delta->clear();
@@ -141,61 +129,17 @@ void Test2::goTest2(int mode, bool withInstr, bool withTrain, bool debug, bool f
         placeAtCenter(gray);
     hideStimuli();
 
-    ui.le_task->setText(QString::number(taskNumber));
-    ui.le_subtask->setText(QString::number(mode));
-    ui.le_pitch->setText(QStringLiteral("%L1").arg(cal->isHorzPitch() / 1000.0, 8, 'f', 3));
-
-    timer01 = 400;
-    timer02 = 100;
-    timer03 = 400;
-    timer04 = 5000;
-    timer05 = 600;
-    nbTrials = AttentionScore::standardTrials;
-    ui.le_timer01->setText(QString::number(timer01));
-    ui.le_timer02->setText(QString::number(timer02));
-    ui.le_timer03->setText(QString::number(timer03));
-    ui.le_timer04->setText(QString::number(timer04));
-    ui.le_timer05->setText(QString::number(timer05));
-    ui.le_number->setText(QString::number(nbTrials));
-    ui.le_timeTc->clear();
-    if (fixedDn)
-        showTimeCycle();
-    ui.fr_debug->setVisible(debug);
-
-    ui.pb_continue->move(frameBottomRight(ui.pb_continue));
-    ui.pb_continue->hide();
-    placeAtCenter(ui.lbl_instruction);
-    ui.pb_next->move(frameBottomRight(ui.pb_next));
-    ui.pb_go->hide();
+    setSetting(ui.le_timer01, timer01, 400);
+    setSetting(ui.le_timer02, timer02, 100);
+    setSetting(ui.le_timer03, timer03, 400);
+    setSetting(ui.le_timer04, timer04, 5000);
+    setSetting(ui.le_timer05, timer05, 600);
+    setSetting(ui.le_number, nbTrials, AttentionScore::standardTrials);
     dtSession = QDateTime::currentDateTime();
     measures = AttentionScore::Measures();
     duration = QTime(0, 0);
 
-    switch (phasePlan) {
-    case 0:
-        ui.lbl_instruction->hide();
-        ui.lbl_mode->hide();
-        ui.pb_next->hide();
-        if (openTrialLog()) {
-            placeAtCenter(ui.pb_go);
-            ui.pb_go->show();
-            ui.pb_go->setFocus();
-        }
-        break;
-    case 1:
-    case 3:
-        showPhase(0);
-        showInstruction(textNeutral);
-        instrStep = 0;
-        moveCursorTo(ui.pb_next);
-        ui.pb_next->show();
-        break;
-    default:
-        ui.lbl_mode->hide();
-        moveCursorTo(ui.pb_next);
-        t_sequence0();
-        break;
-    }
+    showFirstScreen(textNeutral);
 }
 
 void Test2::hideStimuli()
@@ -235,23 +179,9 @@ void Test2::showInstruction(const QString &text)
 
 // --- Parameter panel ------------------------------------------------------------------------
 
-// A value that is not a whole number of at least `minimum` is refused: the setting keeps its
-// value and the field shows it again.
-void Test2::readSetting(QLineEdit *field, int &setting, int minimum)
+int Test2::cycleLength() const
 {
-    bool ok = false;
-    const int value = field->text().trimmed().toInt(&ok);
-    if (ok && value >= minimum)
-        setting = value;
-    field->setText(QString::number(setting));
-    if (fixedDn)
-        showTimeCycle();
-}
-
-void Test2::showTimeCycle()
-{
-    timeCycle = timer01 + randomFixation + timer02 + timer03 + timer04 + timer05;
-    ui.le_timeTc->setText(QString::number(timeCycle));
+    return timer01 + randomFixation + timer02 + timer03 + timer04 + timer05;
 }
 
 void Test2::toLe_timer01() { readSetting(ui.le_timer01, timer01, 0); }
@@ -260,14 +190,7 @@ void Test2::toLe_timer03() { readSetting(ui.le_timer03, timer03, 0); }
 void Test2::toLe_timer04() { readSetting(ui.le_timer04, timer04, 0); }
 void Test2::toLe_timer05() { readSetting(ui.le_timer05, timer05, 0); }
 
-void Test2::toLe_number()
-{
-    bool ok = false;
-    const int value = ui.le_number->text().trimmed().toInt(&ok);
-    if (ok && value >= 1)
-        nbTrials = value;
-    ui.le_number->setText(QString::number(nbTrials));
-}
+void Test2::toLe_number() { readSetting(ui.le_number, nbTrials, 1); }
 
 // --- Blocks ---------------------------------------------------------------------------------
 
@@ -342,11 +265,8 @@ void Test2::t_sequence21()
     trialStep = 0;
     ui.lbl_mode->hide();
     ui.lbl_instruction->hide();
-    if (openTrialLog()) {
-        placeAtCenter(ui.pb_go);
+    if (offerTestBlock()) {
         setCursor(Qt::ArrowCursor);
-        ui.pb_go->show();
-        ui.pb_go->setFocus();
         moveCursorTo(ui.pb_go);
     }
 }
@@ -537,11 +457,7 @@ void Test2::sequence5()
         ++posIndex[c];
 
     if (phasePlan == phaseTest) {
-        QString rtText;
-        if (markedError)
-            rt = 0;
-        else
-            rtText = QString::number(rt);
+        const QString rtText = loggedRt(rt, markedError);
         // Trials whose rows are lost are not measured: the run ends as if interrupted, and the
         // assessor is told which file refused the row and why.
         if (!records.writeTrialRow(trialRow(place, rankSub, rtText), trialError == 1)) {
@@ -593,9 +509,6 @@ void Test2::sequence5()
 void Test2::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        endWithoutResults("interrupted");
-        break;
     case Qt::Key_Space:
         // A held key repeats; only the press itself is an answer.
         if (!inInstruction && !event->isAutoRepeat())
@@ -619,6 +532,7 @@ void Test2::keyPressEvent(QKeyEvent *event)
         }
         break;
     default:
+        TaskWindow::keyPressEvent(event);
         break;
     }
 }
@@ -891,11 +805,6 @@ void Test2::endOfTest()
         reported << value << measures.errorPercent[c] << measures.fit[c].slope << measures.fit[c].r2;
     }
     finishRun(columns, {dtSession, cal->isSessionNb_T2(), duration, score.presentedCount}, reported);
-
-    for (QWidget *widget : {static_cast<QWidget *>(ui.pb_continue), static_cast<QWidget *>(ui.pb_go),
-                            static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_instruction)})
-        widget->hide();
-    hidePhase();
     showResultsButtons();
 }
 

@@ -82,8 +82,6 @@ protected:
 private:
     enum { phaseTest = 0 };
 
-    void readSetting(QLineEdit *field, int &setting, int minimum);
-    void showTimeCycle();
     void hideStimuli() override;
     void stopAllTimers() override;
     void stopTrialTimers();
@@ -98,12 +96,12 @@ private:
     void startAfterResponse();
     void endOfTest();
     void fileReport(bool display) override;
+    int cycleLength() const override;
+    void startTraining() override { t_sequence0(); }
     QByteArray trialRow(int place, int rankSub, const QString &rtText) const;
 
     Ui::Test2Class ui;
-    Random *random = nullptr;
     Statistic *statistic = nullptr;
-    Result *result = nullptr;
 
     DrawCross *cross = nullptr;
     DrawArrow *arrow = nullptr;
@@ -134,14 +132,7 @@ private:
     int timer04 = 5000;
     int timer05 = 600;
     int nbTrials = AttentionScore::standardTrials;
-    int timeCycle = 0;
 
-    int mode = 0;
-    bool withInstr = false;
-    bool withTrain = false;
-    bool debug = false;
-    bool fixedDn = false;
-    int phasePlan = 0;
     int condMode = 0;
     int currentCond = 0;
 
@@ -154,10 +145,8 @@ private:
     int trialStep = 0;
     bool targetShown = false;
     bool markedError = false;
-    bool inInstruction = false;
     int rt = 0;
     int trialError = 0;
-    int instrStep = 0;
     int demoPlace = 0;
 
     AttentionScore score;

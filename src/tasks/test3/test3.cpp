@@ -28,7 +28,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
+#include <tuple>
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -56,10 +56,9 @@ Test3::Test3(QWidget *parent)
 {
     ui.setupUi(this);
     setupCommon(ui.lbl_mode, ui.pb_results, ui.pb_mainMenu);
-    random = new Random(this);
+    setupFrame(ui.pb_go, ui.pb_next, ui.pb_continue, ui.lbl_instruction);
+    setupPanel(ui.fr_debug, ui.le_task, ui.le_subtask, ui.le_pitch, ui.le_timeTc);
     statistic = new Statistic(this);
-    result = new Result(this);
-    random->hide();
     statistic->hide();
 
     field = new MotionFieldView(this);
@@ -75,22 +74,19 @@ Test3::Test3(QWidget *parent)
     hideStimuli();
     setAnswerButtonsVisible(false);
 
-    connect(ui.pb_go, &QPushButton::clicked, this, &Test3::toPb_go);
-    connect(ui.pb_right, &QPushButton::clicked, this, &Test3::toPb_right);
-    connect(ui.pb_down, &QPushButton::clicked, this, &Test3::toPb_down);
-    connect(ui.pb_left, &QPushButton::clicked, this, &Test3::toPb_left);
-    connect(ui.pb_up, &QPushButton::clicked, this, &Test3::toPb_up);
-    connect(ui.pb_center, &QPushButton::clicked, this, &Test3::toPb_center);
-    connect(ui.pb_next, &QPushButton::clicked, this, &Test3::toPb_next);
-    connect(ui.pb_continue, &QPushButton::clicked, this, &Test3::toPb_continue);
-    connect(ui.le_number, &QLineEdit::editingFinished, this, &Test3::toLe_number);
-    connect(ui.le_timer01, &QLineEdit::editingFinished, this, &Test3::toLe_timer01);
-    connect(ui.le_timer02, &QLineEdit::editingFinished, this, &Test3::toLe_timer02);
-    connect(ui.le_timer03, &QLineEdit::editingFinished, this, &Test3::toLe_timer03);
-    connect(ui.le_timer04, &QLineEdit::editingFinished, this, &Test3::toLe_timer04);
-    connect(ui.le_timer05, &QLineEdit::editingFinished, this, &Test3::toLe_timer05);
-    connect(ui.le_timer06, &QLineEdit::editingFinished, this, &Test3::toLe_timer06);
-    connect(ui.le_timerMov, &QLineEdit::editingFinished, this, &Test3::toLe_timerMov);
+    const std::pair<QPushButton *, void (Test3::*)()> buttons[] = {
+        {ui.pb_go, &Test3::toPb_go},       {ui.pb_right, &Test3::toPb_right},   {ui.pb_down, &Test3::toPb_down},
+        {ui.pb_left, &Test3::toPb_left},   {ui.pb_up, &Test3::toPb_up},         {ui.pb_center, &Test3::toPb_center},
+        {ui.pb_next, &Test3::toPb_next},   {ui.pb_continue, &Test3::toPb_continue}};
+    for (const auto &[button, slot] : buttons)
+        connect(button, &QPushButton::clicked, this, slot);
+    const std::pair<QLineEdit *, void (Test3::*)()> fields[] = {
+        {ui.le_number, &Test3::toLe_number},   {ui.le_timer01, &Test3::toLe_timer01},
+        {ui.le_timer02, &Test3::toLe_timer02}, {ui.le_timer03, &Test3::toLe_timer03},
+        {ui.le_timer04, &Test3::toLe_timer04}, {ui.le_timer05, &Test3::toLe_timer05},
+        {ui.le_timer06, &Test3::toLe_timer06}, {ui.le_timerMov, &Test3::toLe_timerMov}};
+    for (const auto &[field, slot] : fields)
+        connect(field, &QLineEdit::editingFinished, this, slot);
 
     stillTimer = makeStepTimer(&Test3::sequence1);
     arrowTimer = makeStepTimer(&Test3::sequence2);
@@ -110,20 +106,9 @@ Test3::~Test3() = default;
 
 void Test3::goTest3(int mode, bool withInstr, bool withTrain, bool debug, bool fixedDn)
 {
-    stopAllTimers();
-    enterFullScreen();
+    beginRun(mode, withInstr, withTrain, debug, fixedDn);
     textTask = tr("Movement\ndetection");
     textExample = tr("Example");
-    std::srand(unsigned(std::time(nullptr)));
-
-    this->mode = mode;
-    this->withInstr = withInstr;
-    this->withTrain = withTrain;
-    this->debug = debug;
-    this->fixedDn = fixedDn;
-    inInstruction = withInstr;
-    phasePlan = (withInstr ? 1 : 0) + (withTrain ? 2 : 0);
-
     score.clearRun();
     targetShown = false;
     markedError = false;
@@ -149,64 +134,17 @@ void Test3::goTest3(int mode, bool withInstr, bool withTrain, bool debug, bool f
     frame->move(centerX - 115, centerY + 53);
     hideStimuli();
 
-    ui.le_task->setText(QString::number(taskNumber));
-    ui.le_subtask->setText(QString::number(mode));
-    ui.le_pitch->setText(QStringLiteral("%L1").arg(cal->isHorzPitch() / 1000.0, 8, 'f', 3));
-    timer01 = 400;
-    timer02 = 0;
-    timer03 = 500;
-    timer04 = 2500;
-    timer05 = 2500;
-    timer06 = 600;
-    timerMov = 15;
-    nbTrials = MotionScore::standardTrials;
-    const std::pair<QLineEdit *, int> settings[] = {
-        {ui.le_timer01, timer01}, {ui.le_timer02, timer02}, {ui.le_timer03, timer03},
-        {ui.le_timer04, timer04}, {ui.le_timer05, timer05}, {ui.le_timer06, timer06},
-        {ui.le_timerMov, timerMov}, {ui.le_number, nbTrials}};
-    for (const auto &[edit, value] : settings)
-        edit->setText(QString::number(value));
-    ui.le_timeTc->clear();
-    if (fixedDn)
-        showTimeCycle();
-    ui.fr_debug->setVisible(debug);
-
-    ui.pb_continue->move(frameBottomRight(ui.pb_continue));
-    ui.pb_continue->hide();
-    placeAtCenter(ui.lbl_instruction);
-    ui.pb_next->move(frameBottomRight(ui.pb_next));
-    ui.pb_go->hide();
+    const std::tuple<QLineEdit *, int *, int> defaults[] = {
+        {ui.le_timer01, &timer01, 400},  {ui.le_timer02, &timer02, 0},     {ui.le_timer03, &timer03, 500},
+        {ui.le_timer04, &timer04, 2500}, {ui.le_timer05, &timer05, 2500},  {ui.le_timer06, &timer06, 600},
+        {ui.le_timerMov, &timerMov, 15}, {ui.le_number, &nbTrials, MotionScore::standardTrials}};
+    for (const auto &[field, setting, value] : defaults)
+        setSetting(field, *setting, value);
     dtSession = QDateTime::currentDateTime();
     measures = MotionScore::Measures();
     duration = QTime(0, 0);
 
-    switch (phasePlan) {
-    case 0:
-        ui.lbl_instruction->hide();
-        hidePhase();
-        ui.pb_next->hide();
-        if (openTrialLog()) {
-            placeAtCenter(ui.pb_go);
-            ui.pb_go->show();
-            ui.pb_go->setFocus();
-        }
-        break;
-    case 1:
-    case 3:
-        showPhase(0);
-        ui.lbl_instruction->setText(textTask);
-        ui.lbl_instruction->show();
-        instrStep = 0;
-        ui.pb_next->show();
-        moveCursorTo(ui.pb_next);
-        break;
-    default:
-        hidePhase();
-        ui.pb_next->hide();
-        moveCursorTo(ui.pb_next);
-        t_sequence0();
-        break;
-    }
+    showFirstScreen(textTask);
 }
 
 void Test3::setAnswerButtonsVisible(bool visible)
@@ -231,23 +169,9 @@ void Test3::stopAllTimers()
 
 // --- Parameter panel ------------------------------------------------------------------------
 
-// A value that is not a whole number of at least `minimum` is refused: the setting keeps its
-// value and the field shows it again.
-void Test3::readSetting(QLineEdit *edit, int &setting, int minimum)
+int Test3::cycleLength() const
 {
-    bool ok = false;
-    const int value = edit->text().trimmed().toInt(&ok);
-    if (ok && value >= minimum)
-        setting = value;
-    edit->setText(QString::number(setting));
-    if (fixedDn)
-        showTimeCycle();
-}
-
-void Test3::showTimeCycle()
-{
-    timeCycle = timer01 + randomStill + timer02 + timer03 + timer04 + timer05 + timer06;
-    ui.le_timeTc->setText(QString::number(timeCycle));
+    return timer01 + randomStill + timer02 + timer03 + timer04 + timer05 + timer06;
 }
 
 void Test3::toLe_timer01() { readSetting(ui.le_timer01, timer01, 0); }
@@ -314,12 +238,8 @@ void Test3::prepareTestBlock()
     trialStep = 0;
     hidePhase();
     ui.lbl_instruction->hide();
-    placeAtCenter(ui.pb_go);
     arrowCursorAtCenter();
-    if (openTrialLog()) {
-        ui.pb_go->show();
-        ui.pb_go->setFocus();
-    }
+    offerTestBlock();
 }
 
 // --- The trial ------------------------------------------------------------------------------
@@ -544,11 +464,7 @@ void Test3::sequence6()
     awaitStepDeadline();
     const int place = targetTable.value(targetIndex, 0);
     if (phasePlan == phaseTest) {
-        QString rtText;
-        if (markedError)
-            rt = 0;
-        else
-            rtText = QString::number(rt);
+        const QString rtText = loggedRt(rt, markedError);
         if (MotionScore::tooSlow(rt))
             trialError = 1;
         // Trials whose rows are lost are not measured: the run ends as if interrupted.
@@ -588,9 +504,6 @@ void Test3::sequence6()
 void Test3::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        endWithoutResults("interrupted");
-        break;
     case Qt::Key_Space:
         // A held key repeats; only the press itself is an answer.
         if (targetShown && !paused && !event->isAutoRepeat())
@@ -637,6 +550,7 @@ void Test3::keyPressEvent(QKeyEvent *event)
         }
         break;
     default:
+        TaskWindow::keyPressEvent(event);
         break;
     }
 }
@@ -780,10 +694,6 @@ void Test3::endOfTest()
               {measures.t3_rt, measures.t3_error, measures.fit.slope, measures.fit.r2,
                measures.obliqueMinusCardinal(), measures.leftMinusRight(), measures.topMinusBottom()});
     setAnswerButtonsVisible(false);
-    for (QWidget *widget : {static_cast<QWidget *>(ui.pb_continue), static_cast<QWidget *>(ui.pb_go),
-                            static_cast<QWidget *>(ui.pb_next), static_cast<QWidget *>(ui.lbl_instruction)})
-        widget->hide();
-    hidePhase();
     showResultsButtons();
 }
 

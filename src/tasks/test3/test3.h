@@ -93,12 +93,12 @@ protected:
     void stopAllTimers() override;
     void hideStimuli() override;
     void fileReport(bool display) override;
+    int cycleLength() const override;
+    void startTraining() override { t_sequence0(); }
 
 private:
     enum { phaseTest = 0 };
 
-    void readSetting(QLineEdit *field, int &setting, int minimum);
-    void showTimeCycle();
     void setAnswerButtonsVisible(bool visible);
     // The field still, shown, with fresh directions of the subtask.
     void showFieldAtRest(int subtask);
@@ -113,9 +113,7 @@ private:
     int targetDirection() const;
 
     Ui::Test3Class ui;
-    Random *random = nullptr;
     Statistic *statistic = nullptr;
-    Result *result = nullptr;
 
     MotionFieldView *field = nullptr;
     DrawCross *cross = nullptr;
@@ -141,16 +139,7 @@ private:
     int timer06 = 600;
     int timerMov = 15;
     int nbTrials = MotionScore::standardTrials;
-    int timeCycle = 0;
 
-    int mode = 1;
-    bool withInstr = false;
-    bool withTrain = false;
-    bool debug = false;
-    bool fixedDn = false;
-    int phasePlan = 0;
-    bool inInstruction = false;
-    int instrStep = 0;
     int trialStep = 0;
     bool targetShown = false;
     bool markedError = false;
