@@ -23,6 +23,7 @@
 #include "support/taskrecords.h"
 #include "tasks/test2/test2.h"
 #include "tasks/test3/test3.h"
+#include "tasks/test4/test4.h"
 
 Kestrova::Kestrova(QWidget *parent)
     : QMainWindow(parent)
@@ -31,6 +32,7 @@ Kestrova::Kestrova(QWidget *parent)
     ui.lbl_versionNb->setText(QStringLiteral("1.1"));
 
     cal = new Calibration(this);
+    test4 = new Test4(this);
     test2 = new Test2(this);
     test3 = new Test3(this);
     newPatient = new NewPatient(this);
@@ -229,7 +231,11 @@ void Kestrova::toTest3()
     test3->goTest3(1, ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(),
                    ui.cb_parameters->isChecked(), ui.cb_fixedDuration->isChecked());
 }
-void Kestrova::toTest4() { raiseSessionCounter(4); }
+void Kestrova::toTest4()
+{
+    raiseSessionCounter(4);
+    test4->goTest4(ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(), ui.cb_parameters->isChecked());
+}
 void Kestrova::toTest5() { raiseSessionCounter(5); }
 void Kestrova::toTest6() { raiseSessionCounter(6); }
 void Kestrova::toTest7() { raiseSessionCounter(7); }

@@ -16,6 +16,7 @@ class Result;
 class QTimer;
 class Test2;
 class Test3;
+class Test4;
 class WebViewer;
 
 // The main window: the assessor picks a patient and launches the tasks. Dialogs and task
@@ -73,6 +74,7 @@ private:
 
     Ui::KestrovaClass ui;
     Calibration *cal = nullptr;
+    Test4 *test4 = nullptr;
     Test2 *test2 = nullptr;
     Test3 *test3 = nullptr;
     NewPatient *newPatient = nullptr;
