@@ -52,6 +52,18 @@ t2c 20 $(option orienting 45)"
 left 18 $(awk -v r="$rt" -v l="$left" 'BEGIN { print r + l }')
 right 19 $rt"
     ;;
+4)
+    # Normal pointing errors of sd mm per axis: their distance has a geometric mean of
+    # sd·e^((ln 2 − γ)/2) ≈ 1.06 sd at load 0, growing by the load factor per further cross;
+    # average_f and average_l lie at the mean load, 2.5.
+    sd=$(option pointing-sd 4)
+    factor=$(option load-factor 1.15)
+    gm=$(awk -v s="$sd" 'BEGIN { print s * exp((log(2) - 0.5772156649) / 2) }')
+    measures="t4_intercept 15 $gm
+t4_slope 14 $factor
+average_f 12 $(awk -v g="$gm" -v f="$factor" 'BEGIN { print g * f ^ 2.5 }')
+average_l 13 $(awk -v g="$gm" -v f="$factor" 'BEGIN { print g * f ^ 2.5 }')"
+    ;;
 *)
     echo "Task $task has no measures to validate here yet." >&2
     exit 2

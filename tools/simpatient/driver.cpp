@@ -12,6 +12,7 @@
 
 #include "app/kestrova.h"
 #include "context/paths.h"
+#include "context/sharedcontext.h"
 #include "patients/patientlist.h"
 #include "simulatedinput.h"
 #include "taskstrategy.h"
@@ -53,7 +54,7 @@ Driver::Driver(Kestrova &mainWindow, TaskStrategy &strategy, const Patient &pati
 
 bool Driver::run(QString *error)
 {
-    return waitForStartUp(error) && ensurePatient(error) && choosePatient(error) && setOptions(error)
+    return waitForStartUp(error) && ensureCalibration(error) && ensurePatient(error) && choosePatient(error) && setOptions(error)
            && runTask(error) && fileReport(error);
 }
 
@@ -62,6 +63,37 @@ bool Driver::waitForStartUp(QString *error)
     auto *combo = child<QComboBox>(&m_main, "cob_patientName");
     if (!combo || !SimulatedInput::waitUntil([combo] { return combo->isEnabled(); }, startUpMs)) {
         *error = QStringLiteral("the main window did not enable its patient list");
+        return false;
+    }
+    return true;
+}
+
+void Driver::setRulers(int horizontalMm, int verticalMm)
+{
+    m_horizontalRuler = horizontalMm;
+    m_verticalRuler = verticalMm;
+}
+
+// A screen never calibrated is calibrated as the assessor does it: "Preferences...",
+// "Re calibrate", the length of the horizontal ruler, then of the vertical one.
+bool Driver::ensureCalibration(QString *error)
+{
+    if (SharedContext::instance().screen.isCalibrated())
+        return true;
+    auto *preferences = child<QAction>(&m_main, "actionPreferences");
+    QDialog *dialog = nullptr;
+    if (preferences && preferences->isEnabled()) {
+        preferences->trigger();
+        SimulatedInput::waitUntil([&] { return (dialog = visibleDialog(&m_main, "Preferences")) != nullptr; },
+                                  dialogMs);
+    }
+    if (!dialog || !SimulatedInput::click(dialog, "pb_reCalibrate", error)
+        || !SimulatedInput::waitUntil([&] { return (dialog = visibleDialog(&m_main, "Calibration")) != nullptr; },
+                                      dialogMs)
+        || !SimulatedInput::typeInto(dialog, "le_horzPitch", QString::number(m_horizontalRuler), error)
+        || !SimulatedInput::typeInto(dialog, "le_vertPitch", QString::number(m_verticalRuler), error)
+        || !SimulatedInput::waitUntil([] { return SharedContext::instance().screen.isCalibrated(); }, dialogMs)) {
+        *error = QStringLiteral("the screen could not be calibrated");
         return false;
     }
     return true;

@@ -23,6 +23,9 @@ public:
     };
 
     Driver(Kestrova &mainWindow, TaskStrategy &strategy, const Patient &patient);
+    // The lengths in mm the assessor measures on the two rulers when the screen has no
+    // calibration yet (1000 and 500 pixels long).
+    void setRulers(int horizontalMm, int verticalMm);
 
     // Returns false and sets error at the first step that fails. On success resultRow holds
     // the run's row of the result table.
@@ -32,6 +35,7 @@ public:
 
 private:
     bool waitForStartUp(QString *error);
+    bool ensureCalibration(QString *error);
     bool ensurePatient(QString *error);
     bool choosePatient(QString *error);
     bool setOptions(QString *error);
@@ -41,6 +45,8 @@ private:
     Kestrova &m_main;
     TaskStrategy &m_strategy;
     Patient m_patient;
+    int m_horizontalRuler = 270;
+    int m_verticalRuler = 135;
     int m_session = 0;
     QString m_resultRow;
     QString m_reportPath;

@@ -1,7 +1,10 @@
 // kestrova-simpatient: runs a whole task through Kestrova's real windows, in-process, with a
 // simulated patient, for testing, demonstration and validation. Run from <root>/bin:
 //
-//   ./kestrova-simpatient --task 2 --patient 'Last;First;dd.MM.yyyy' [--seed N] [--verbose]
+//   ./kestrova-simpatient --task 2|3|4 --patient 'Last;First;dd.MM.yyyy' [--seed N] [--verbose]
+//                         [--rulers H,V] [model options of the task]
+//
+// A screen without a calibration is calibrated first with rulers of H and V mm (270,135).
 //
 // Prints the run's result row (and what the patient measured) and exits 0; on any failure
 // prints what went wrong and exits 1 (2 for a wrong command line).
@@ -21,6 +24,7 @@
 #include "attentionpatient.h"
 #include "calibration/calibration.h"
 #include "driver.h"
+#include "memorypatient.h"
 #include "motionpatient.h"
 #include "patients/identity.h"
 
@@ -40,7 +44,7 @@ int fail(const QString &message, int code = 1)
     return code;
 }
 
-// The strategy of task N; tasks 1, 3 and 4 join here as their windows come.
+// The strategy of task N; task 1 joins here as its window comes.
 std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
 {
     switch (task) {
@@ -48,6 +52,8 @@ std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
         return std::make_unique<AttentionPatient>(seed);
     case 3:
         return std::make_unique<MotionPatient>(seed);
+    case 4:
+        return std::make_unique<MemoryPatient>(seed);
     default:
         return nullptr;
     }
@@ -62,7 +68,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs a Kestrova task with a simulated patient."));
     parser.addHelpOption();
-    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (2, 3)."),
+    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (2, 3, 4)."),
                                         QStringLiteral("N"));
     const QCommandLineOption patientOption(QStringLiteral("patient"),
                                            QStringLiteral("The patient as 'Last;First;dd.MM.yyyy'."),
@@ -70,10 +76,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the patient's answers."),
                                         QStringLiteral("N"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"), QStringLiteral("Show the task's debug lines."));
-    parser.addOptions({taskOption, patientOption, seedOption, verboseOption});
+    const QCommandLineOption rulersOption(QStringLiteral("rulers"),
+                                          QStringLiteral("Ruler lengths for a screen never calibrated, mm (270,135)."),
+                                          QStringLiteral("H,V"));
+    parser.addOptions({taskOption, patientOption, seedOption, verboseOption, rulersOption});
     // The patient models of the tasks.
     parser.addOptions(AttentionPatient::modelOptions());
     parser.addOptions(MotionPatient::modelOptions());
+    parser.addOptions(MemoryPatient::modelOptions());
     parser.process(app);
 
     bool ok = false;
@@ -98,10 +108,20 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("--seed must be a whole number"), 2);
     }
     verbose = parser.isSet(verboseOption);
+    int horizontalRuler = 270;
+    int verticalRuler = 135;
+    if (parser.isSet(rulersOption)) {
+        const QStringList rulers = parser.value(rulersOption).split(QLatin1Char(','));
+        bool okV = false;
+        horizontalRuler = rulers.value(0).toInt(&ok);
+        verticalRuler = rulers.value(1).toInt(&okV);
+        if (rulers.size() != 2 || !ok || !okV || horizontalRuler < 100 || verticalRuler < 100)
+            return fail(QStringLiteral("--rulers takes two lengths of at least 100 mm, as H,V"), 2);
+    }
 
     std::unique_ptr<TaskStrategy> strategy = strategyFor(task, seed);
     if (!strategy)
-        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2, 3)").arg(task), 2);
+        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2, 3, 4)").arg(task), 2);
     QString error;
     if (!strategy->configure(parser, &error))
         return fail(error, 2);
@@ -115,6 +135,7 @@ int main(int argc, char *argv[])
     window.show();
 
     Driver driver(window, *strategy, Driver::Patient{fields[0], fields[1], dob});
+    driver.setRulers(horizontalRuler, verticalRuler);
     const bool done = driver.run(&error);
     std::printf("%s\n", qPrintable(strategy->summary()));
     if (!done)
