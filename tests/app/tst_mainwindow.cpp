@@ -180,6 +180,8 @@ void TestMainWindow::chooseLaunchAbort()
     QFETCH(int, before);
     InstalledTree tree;
     tree.write("Parameters/patients_list.txt", twoPatients);
+    // A calibrated screen (250 and 125 mm), on which every task starts.
+    tree.write("Parameters/screen.pix", QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff"));
     Kestrova window;
     window.show();
     auto *combo = child<QComboBox>(window, "cob_patientName");
