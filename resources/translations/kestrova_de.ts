@@ -671,6 +671,116 @@ erkennung</translation>
         </message>
     </context>
     <context>
+        <name>Test4</name>
+        <message>
+            <source>Memory</source>
+            <translation>Gedächtnis</translation>
+        </message>
+        <message>
+            <source>First localisation to remember</source>
+            <translation>Erste Position zum Merken</translation>
+        </message>
+        <message>
+            <source>Second localisation</source>
+            <translation>Zweite Position</translation>
+        </message>
+        <message>
+            <source>Third localisation</source>
+            <translation>Dritte Position</translation>
+        </message>
+        <message>
+            <source>Fourth and last localisation</source>
+            <translation>Vierte und letzte Position</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test4Class</name>
+        <message>
+            <source>First Cross ?</source>
+            <translation>Erstes Kreuz ?</translation>
+        </message>
+        <message>
+            <source>Last Cross ?</source>
+            <translation>Letztes Kreuz ?</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>LOS</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Weiter</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>C</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Ergebnisse</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hauptmenü</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Horz pitch :</source>
+            <translation>Rast. hor. :</translation>
+        </message>
+        <message>
+            <source>Vert pitch :</source>
+            <translation>Rast. vert. :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Aufgabe :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>Pos First :</source>
+            <translation>Pos. 1. :</translation>
+        </message>
+        <message>
+            <source>Dist First :</source>
+            <translation>Abst. 1. :</translation>
+        </message>
+        <message>
+            <source>Pos Last :</source>
+            <translation>Pos. l. :</translation>
+        </message>
+        <message>
+            <source>Dist Last :</source>
+            <translation>Abst. l. :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

@@ -671,6 +671,116 @@ detection</translation>
         </message>
     </context>
     <context>
+        <name>Test4</name>
+        <message>
+            <source>Memory</source>
+            <translation>Memory</translation>
+        </message>
+        <message>
+            <source>First localisation to remember</source>
+            <translation>First localisation to remember</translation>
+        </message>
+        <message>
+            <source>Second localisation</source>
+            <translation>Second localisation</translation>
+        </message>
+        <message>
+            <source>Third localisation</source>
+            <translation>Third localisation</translation>
+        </message>
+        <message>
+            <source>Fourth and last localisation</source>
+            <translation>Fourth and last localisation</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test4Class</name>
+        <message>
+            <source>First Cross ?</source>
+            <translation>First Cross ?</translation>
+        </message>
+        <message>
+            <source>Last Cross ?</source>
+            <translation>Last Cross ?</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>C</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Main Menu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Horz pitch :</source>
+            <translation>Horz pitch :</translation>
+        </message>
+        <message>
+            <source>Vert pitch :</source>
+            <translation>Vert pitch :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Task :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>No :</translation>
+        </message>
+        <message>
+            <source>Pos First :</source>
+            <translation>Pos First :</translation>
+        </message>
+        <message>
+            <source>Dist First :</source>
+            <translation>Dist First :</translation>
+        </message>
+        <message>
+            <source>Pos Last :</source>
+            <translation>Pos Last :</translation>
+        </message>
+        <message>
+            <source>Dist Last :</source>
+            <translation>Dist Last :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

@@ -671,6 +671,116 @@ de movimiento</translation>
         </message>
     </context>
     <context>
+        <name>Test4</name>
+        <message>
+            <source>Memory</source>
+            <translation>Memoria</translation>
+        </message>
+        <message>
+            <source>First localisation to remember</source>
+            <translation>Primera posición que recordar</translation>
+        </message>
+        <message>
+            <source>Second localisation</source>
+            <translation>Segunda posición</translation>
+        </message>
+        <message>
+            <source>Third localisation</source>
+            <translation>Tercera posición</translation>
+        </message>
+        <message>
+            <source>Fourth and last localisation</source>
+            <translation>Cuarta y última posición</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test4Class</name>
+        <message>
+            <source>First Cross ?</source>
+            <translation>¿Primera cruz?</translation>
+        </message>
+        <message>
+            <source>Last Cross ?</source>
+            <translation>¿Última cruz?</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>YA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuar</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>C</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menú principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Tempor_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Tempor_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Tempor_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Tempor_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Tempor_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Número</translation>
+        </message>
+        <message>
+            <source>Horz pitch :</source>
+            <translation>Paso horiz. :</translation>
+        </message>
+        <message>
+            <source>Vert pitch :</source>
+            <translation>Paso vert. :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tarea :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N.º :</translation>
+        </message>
+        <message>
+            <source>Pos First :</source>
+            <translation>Pos. 1.ª :</translation>
+        </message>
+        <message>
+            <source>Dist First :</source>
+            <translation>Dist. 1.ª :</translation>
+        </message>
+        <message>
+            <source>Pos Last :</source>
+            <translation>Pos. últ. :</translation>
+        </message>
+        <message>
+            <source>Dist Last :</source>
+            <translation>Dist. últ. :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

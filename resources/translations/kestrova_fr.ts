@@ -671,6 +671,116 @@ du mouvement</translation>
         </message>
     </context>
     <context>
+        <name>Test4</name>
+        <message>
+            <source>Memory</source>
+            <translation>Mémoire</translation>
+        </message>
+        <message>
+            <source>First localisation to remember</source>
+            <translation>Première position à retenir</translation>
+        </message>
+        <message>
+            <source>Second localisation</source>
+            <translation>Deuxième position</translation>
+        </message>
+        <message>
+            <source>Third localisation</source>
+            <translation>Troisième position</translation>
+        </message>
+        <message>
+            <source>Fourth and last localisation</source>
+            <translation>Quatrième et dernière position</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test4Class</name>
+        <message>
+            <source>First Cross ?</source>
+            <translation>Première croix ?</translation>
+        </message>
+        <message>
+            <source>Last Cross ?</source>
+            <translation>Dernière croix ?</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuer</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>C</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Minuterie_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Minuterie_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Minuterie_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Minuterie_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Minuterie_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Horz pitch :</source>
+            <translation>Pas horiz. :</translation>
+        </message>
+        <message>
+            <source>Vert pitch :</source>
+            <translation>Pas vert. :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tâche :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N° :</translation>
+        </message>
+        <message>
+            <source>Pos First :</source>
+            <translation>Pos. 1re :</translation>
+        </message>
+        <message>
+            <source>Dist First :</source>
+            <translation>Dist. 1re :</translation>
+        </message>
+        <message>
+            <source>Pos Last :</source>
+            <translation>Pos. dern. :</translation>
+        </message>
+        <message>
+            <source>Dist Last :</source>
+            <translation>Dist. dern. :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

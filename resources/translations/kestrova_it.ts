@@ -671,6 +671,116 @@ del movimento</translation>
         </message>
     </context>
     <context>
+        <name>Test4</name>
+        <message>
+            <source>Memory</source>
+            <translation>Memoria</translation>
+        </message>
+        <message>
+            <source>First localisation to remember</source>
+            <translation>Prima posizione da ricordare</translation>
+        </message>
+        <message>
+            <source>Second localisation</source>
+            <translation>Seconda posizione</translation>
+        </message>
+        <message>
+            <source>Third localisation</source>
+            <translation>Terza posizione</translation>
+        </message>
+        <message>
+            <source>Fourth and last localisation</source>
+            <translation>Quarta e ultima posizione</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test4Class</name>
+        <message>
+            <source>First Cross ?</source>
+            <translation>Prima croce ?</translation>
+        </message>
+        <message>
+            <source>Last Cross ?</source>
+            <translation>Ultima croce ?</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>VIA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continua</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>C</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principale</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>Horz pitch :</source>
+            <translation>Passo or. :</translation>
+        </message>
+        <message>
+            <source>Vert pitch :</source>
+            <translation>Passo vert. :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Compito :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N. :</translation>
+        </message>
+        <message>
+            <source>Pos First :</source>
+            <translation>Pos. prima :</translation>
+        </message>
+        <message>
+            <source>Dist First :</source>
+            <translation>Dist. prima :</translation>
+        </message>
+        <message>
+            <source>Pos Last :</source>
+            <translation>Pos. ult. :</translation>
+        </message>
+        <message>
+            <source>Dist Last :</source>
+            <translation>Dist. ult. :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

@@ -671,6 +671,116 @@ detectie</translation>
         </message>
     </context>
     <context>
+        <name>Test4</name>
+        <message>
+            <source>Memory</source>
+            <translation>Geheugen</translation>
+        </message>
+        <message>
+            <source>First localisation to remember</source>
+            <translation>Eerste positie om te onthouden</translation>
+        </message>
+        <message>
+            <source>Second localisation</source>
+            <translation>Tweede positie</translation>
+        </message>
+        <message>
+            <source>Third localisation</source>
+            <translation>Derde positie</translation>
+        </message>
+        <message>
+            <source>Fourth and last localisation</source>
+            <translation>Vierde en laatste positie</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test4Class</name>
+        <message>
+            <source>First Cross ?</source>
+            <translation>Eerste kruis ?</translation>
+        </message>
+        <message>
+            <source>Last Cross ?</source>
+            <translation>Laatste kruis ?</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>START</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Verder</translation>
+        </message>
+        <message>
+            <source>C</source>
+            <translation>C</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hoofdmenu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_02</source>
+            <translation>Timer_02</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Aantal</translation>
+        </message>
+        <message>
+            <source>Horz pitch :</source>
+            <translation>Pitch hor. :</translation>
+        </message>
+        <message>
+            <source>Vert pitch :</source>
+            <translation>Pitch vert. :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Taak :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>Pos First :</source>
+            <translation>Pos. 1e :</translation>
+        </message>
+        <message>
+            <source>Dist First :</source>
+            <translation>Afst. 1e :</translation>
+        </message>
+        <message>
+            <source>Pos Last :</source>
+            <translation>Pos. l. :</translation>
+        </message>
+        <message>
+            <source>Dist Last :</source>
+            <translation>Afst. l. :</translation>
+        </message>
+    </context>
+    <context>
         <name>WebViewerClass</name>
         <message>
             <source>WebViewer</source>

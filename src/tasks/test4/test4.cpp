@@ -22,6 +22,7 @@
 #include "tasks/test4/test4.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <ctime>
 
 #include <QDebug>
@@ -250,32 +251,15 @@ QPoint Test4::exampleCross(double angle) const
 void Test4::toPb_next()
 {
     ui.pb_next->setDown(false);
-    switch (instrStep++) {
-    case 0:
-        i_sequence0();
-        break;
-    case 1:
-        i_sequence1();
-        break;
-    case 2:
-        i_sequence2();
-        break;
-    case 3:
-        i_sequence3();
-        break;
-    case 4:
-        i_sequence4();
-        break;
-    case 5:
-        i_sequence5();
-        break;
-    default:
-        if (withTrain)
-            t_sequence0();
-        else
-            endWithoutResults(nullptr);
-        break;
-    }
+    // Six screens of the example, then training or the end of the instructions.
+    static constexpr void (Test4::*screens[])() = {&Test4::i_sequence0, &Test4::i_sequence1, &Test4::i_sequence2,
+                                                   &Test4::i_sequence3, &Test4::i_sequence4, &Test4::i_sequence5};
+    if (instrStep < int(std::size(screens)))
+        (this->*screens[instrStep++])();
+    else if (withTrain)
+        t_sequence0();
+    else
+        endWithoutResults(nullptr);
 }
 
 void Test4::i_sequence0()

@@ -4,21 +4,12 @@
 
 #include <QtTest>
 
+#include "pdftext.h"
 #include "recomputememory.h"
+#include "simpatientrun.h"
 
 namespace {
 const QString patientKey = QStringLiteral("Roux Paul 17.09.1948");
-
-QList<QByteArray> lines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> result = file.readAll().split('\n');
-    if (!result.isEmpty() && result.last().isEmpty())
-        result.removeLast();
-    return result;
-}
 } // namespace
 
 class TestMemoryRun : public QObject
@@ -31,40 +22,32 @@ private slots:
 
 void TestMemoryRun::wholeRun()
 {
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    QProcess install;
-    install.start(QStringLiteral(KESTROVA_CMAKE), {QStringLiteral("--install"), QStringLiteral(KESTROVA_BINARY_DIR),
-                                                   QStringLiteral("--prefix"), root.path()});
-    QVERIFY(install.waitForFinished(120000));
-    QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
-
     // Shortened crosses and blanks keep the run near two minutes; the errors are raised so
     // that a run of 30 trials surely has some.
-    QProcess patient;
-    patient.setWorkingDirectory(root.filePath(QStringLiteral("bin")));
-    patient.start(root.filePath(QStringLiteral("bin/kestrova-simpatient")),
-                  {QStringLiteral("--task"), QStringLiteral("4"), QStringLiteral("--patient"),
-                   QStringLiteral("Roux;Paul;17.09.1948"), QStringLiteral("--seed"), QStringLiteral("20240611"),
-                   QStringLiteral("--exposure"), QStringLiteral("150"), QStringLiteral("--blank"),
-                   QStringLiteral("150"), QStringLiteral("--errors"), QStringLiteral("0.12")});
-    QVERIFY(patient.waitForFinished(9 * 60 * 1000));
-    const QByteArray out = patient.readAllStandardOutput();
+    SimPatientRun run(QStringLiteral(KESTROVA_CMAKE), QStringLiteral(KESTROVA_BINARY_DIR));
+    QString error;
+    const bool done = run.run({QStringLiteral("--task"), QStringLiteral("4"), QStringLiteral("--patient"),
+                               QStringLiteral("Roux;Paul;17.09.1948"), QStringLiteral("--seed"),
+                               QStringLiteral("20240611"), QStringLiteral("--exposure"), QStringLiteral("150"),
+                               QStringLiteral("--blank"), QStringLiteral("150"), QStringLiteral("--errors"),
+                               QStringLiteral("0.12")},
+                              9 * 60 * 1000, &error);
+    const QByteArray out = run.output();
     qInfo("%s", out.constData());
-    QVERIFY2(patient.exitCode() == 0, patient.readAllStandardError().constData());
+    QVERIFY2(done, qPrintable(error));
 
-    const auto table = lines(root.filePath(QStringLiteral("Results/results_T4.csv")));
+    const auto table = run.lines(QStringLiteral("Results/results_T4.csv"));
     QCOMPARE(table.size(), 2);
     QVERIFY(out.contains(table[1]));
-    QCOMPARE(lines(root.filePath(QStringLiteral("Archives/%1/results_T4_%1.csv").arg(patientKey))), table);
+    QCOMPARE(run.lines(QStringLiteral("Archives/%1/results_T4_%1.csv").arg(patientKey)), table);
     const QList<QByteArray> r = table[1].split(';');
     QCOMPARE(r.size(), 19);
     QCOMPARE(r.mid(1, 6), (QList<QByteArray>{"Mr.", "Roux", "Paul", "17/09/1948", "4", "1"}));
     QCOMPARE(r[10], QByteArray("30"));
 
     // The valid rows are the trial log's rows without the errors, byte for byte, in rank order.
-    const auto log = lines(root.filePath(QStringLiteral("Results/output.csv")));
-    const auto valid = lines(root.filePath(QStringLiteral("Results/valid-output.csv")));
+    const auto log = run.lines(QStringLiteral("Results/output.csv"));
+    const auto valid = run.lines(QStringLiteral("Results/valid-output.csv"));
     QCOMPARE(valid.size(), 31);
     QList<QByteArray> validLogged = {log.value(0)};
     std::vector<double> first, last;
@@ -100,16 +83,12 @@ void TestMemoryRun::wholeRun()
     }
     QCOMPARE(r[18], QByteArray::number(100.0 * errors / 30, 'f', 6));
 
-    const auto patients = lines(root.filePath(QStringLiteral("Parameters/patients_list.txt")));
+    const auto patients = run.lines(QStringLiteral("Parameters/patients_list.txt"));
     QCOMPARE(patients.size(), 1);
     QCOMPARE(patients[0].split(';').value(7), QByteArray("1"));
 
-    const QString pdf = root.filePath(QStringLiteral("Archives/%1/Output_T4_S01_%1.pdf").arg(patientKey));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished(30000));
-    const QByteArray report = text.readAllStandardOutput();
-    QVERIFY2(report.contains("Roux") && report.contains("Paul"), report.constData());
+    const QString report = pdfText(run.path(QStringLiteral("Archives/%1/Output_T4_S01_%1.pdf").arg(patientKey)));
+    QVERIFY2(report.contains(QStringLiteral("Roux")) && report.contains(QStringLiteral("Paul")), qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestMemoryRun)
