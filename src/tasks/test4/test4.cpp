@@ -535,8 +535,12 @@ void Test4::sequence5()
     timer5->stop();
     awaitStepDeadline();
     const int load = series.load();
-    if (phasePlan == phaseTest)
-        records.writeTrialRow(trialRow(load), trialError == 1);
+    // Trials whose rows are lost are not measured: the run ends as if interrupted, and the
+    // assessor is told which file refused the row and why.
+    if (phasePlan == phaseTest && !records.writeTrialRow(trialRow(load), trialError == 1)) {
+        endWithoutResults("interrupted");
+        return;
+    }
     if (trialError == 0) {
         const int before = score.storeValid(load, distFirst, distLast);
         if (phasePlan == phaseTest)
@@ -634,8 +638,10 @@ void Test4::endOfTest()
         loads += QByteArray(" ") + QByteArray::number(score.loadOfRank(rank)).rightJustified(6);
     qDebug("%s", loads.constData());
     const MemoryScore::Measures &m = measures;
-    RecordRow row = RecordRow::leading(taskNumber, cal->isSessionNb_T4(), QDateTime::currentDateTime());
-    row.duration(duration)
+    // The result row's columns after its date and time, and the report's values in the order
+    // goResult4 takes them.
+    RecordRow columns;
+    columns.duration(duration)
         .integer(score.validCount)
         .real(m.averageFirst)
         .real(m.averageLast)
@@ -645,7 +651,9 @@ void Test4::endOfTest()
         .real(m.learning.slope)
         .real(m.learning.r2)
         .real(m.errorPercent);
-    records.finishRun(taskNumber, taskNumber, row.line());
+    finishRun(columns, {trialStamp, cal->isSessionNb_T4(), duration, score.validCount},
+              {m.averageFirst, m.averageLast, m.errorPercent, m.learning.slope, m.learning.r2, m.loadSlope,
+               m.loadIntercept, m.loadR2});
     showResultsButtons();
 }
 
