@@ -23,7 +23,6 @@
 
 #include <cstdlib>
 #include <iterator>
-#include <ctime>
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -51,10 +50,7 @@ Test4::Test4(QWidget *parent)
     : TaskWindow(memoryTask, parent)
 {
     ui.setupUi(this);
-    random = new Random(this);
     statistic = new Statistic(this);
-    result = new Result(this);
-    random->hide();
     statistic->hide();
 
     // The ring's outline lies beneath everything else on the screen.
@@ -80,6 +76,7 @@ Test4::Test4(QWidget *parent)
         cross->resize(crossSize, crossSize);
 
     setupCommon(ui.lbl_mode, ui.pb_results, ui.pb_mainMenu);
+    setupFrame(ui.pb_go, ui.pb_next, ui.pb_continue, ui.lbl_instruction);
     connect(ui.pb_go, &QPushButton::clicked, this, &Test4::toPb_go);
     connect(ui.pb_next, &QPushButton::clicked, this, &Test4::toPb_next);
     connect(ui.pb_continue, &QPushButton::clicked, this, &Test4::toPb_continue);
@@ -112,16 +109,13 @@ void Test4::goTest4(bool withInstr, bool withTrain, bool debug)
         close();
         return;
     }
-    enterFullScreen();
+    beginRun(0, withInstr, withTrain, debug, false);
     textMemory = tr("Memory");
     textFirstPlace = tr("First localisation to remember");
     textSecondPlace = tr("Second localisation");
     textThirdPlace = tr("Third localisation");
     textLastPlace = tr("Fourth and last localisation");
-    std::srand(unsigned(std::time(nullptr)));
 
-    this->withTrain = withTrain;
-    phasePlan = (withInstr ? 1 : 0) + (withTrain ? 2 : 0);
     for (QLineEdit *answer : {ui.le_posFirst, ui.le_distFirst, ui.le_posLast, ui.le_distLast})
         answer->clear();
     score.clearRun();
@@ -134,57 +128,34 @@ void Test4::goTest4(bool withInstr, bool withTrain, bool debug)
     for (QWidget *widget : {static_cast<QWidget *>(fixation), static_cast<QWidget *>(thick1),
                             static_cast<QWidget *>(thick2), static_cast<QWidget *>(dot1),
                             static_cast<QWidget *>(dot2), static_cast<QWidget *>(outerCircle),
-                            static_cast<QWidget *>(innerCircle), static_cast<QWidget *>(sectorLines),
-                            static_cast<QWidget *>(ui.lbl_instruction)})
+                            static_cast<QWidget *>(innerCircle), static_cast<QWidget *>(sectorLines)})
         placeAtCenter(widget);
     hideStimuli();
     for (QWidget *ring : {static_cast<QWidget *>(outerCircle), static_cast<QWidget *>(innerCircle),
                           static_cast<QWidget *>(sectorLines)})
         ring->hide();
 
+    // The panel shows the pixel size of both axes, in mm.
     const ScreenParams &screen = SharedContext::instance().screen;
     ui.le_task->setText(QString::number(taskNumber));
     ui.le_horzPitch->setText(QStringLiteral("%L1").arg(screen.horzMmPerPixel(), 8, 'f', 3));
     ui.le_vertPitch->setText(QStringLiteral("%L1").arg(screen.vertMmPerPixel(), 8, 'f', 3));
-    timer01 = 1000;
-    timer02 = 500;
-    timer03 = 1000;
-    timer04 = 5000;
-    timer05 = 1000;
-    number = MemoryScore::standardTrials;
-    showSettings();
     ui.fr_debug->setVisible(debug);
+    setSetting(ui.le_timer01, timer01, 1000);
+    setSetting(ui.le_timer02, timer02, 500);
+    setSetting(ui.le_timer03, timer03, 1000);
+    setSetting(ui.le_timer04, timer04, 5000);
+    setSetting(ui.le_timer05, timer05, 1000);
+    setSetting(ui.le_number, number, MemoryScore::standardTrials);
 
     for (QLabel *prompt : {ui.lbl_firstCross, ui.lbl_lastCross})
         prompt->move(centerX - frameHalfWidth + prompt->width() / 2, centerY - 360 - prompt->height() / 2);
-    ui.pb_continue->move(frameBottomRight(ui.pb_continue));
-    ui.pb_next->move(frameBottomRight(ui.pb_next));
     // The example's caption at the frame's bottom left, whole on any screen.
     ui.lbl_localisation->move(frameBottomLeft(ui.lbl_localisation));
     trialStamp = QDateTime::currentDateTime();
     duration = QTime(0, 0);
     measures = MemoryScore::Measures();
-
-    switch (phasePlan) {
-    case 0:
-        if (openTrialLog()) {
-            placeAtCenter(ui.pb_go);
-            ui.pb_go->show();
-            ui.pb_go->setFocus();
-        }
-        break;
-    case 1:
-    case 3:
-        showPhase(0);
-        showCaption(textMemory);
-        instrStep = 0;
-        moveCursorTo(ui.pb_next);
-        ui.pb_next->show();
-        break;
-    default:
-        t_sequence0();
-        break;
-    }
+    showFirstScreen(textMemory);
 }
 
 void Test4::showCaption(const QString &text)
@@ -212,27 +183,6 @@ void Test4::stopAllTimers()
 }
 
 // --- Parameter panel ------------------------------------------------------------------------
-
-// A value that is not a whole number of at least `minimum` is refused: the setting keeps its
-// value and the field shows it again.
-void Test4::readSetting(QLineEdit *field, int &setting, int minimum)
-{
-    bool ok = false;
-    const int value = field->text().trimmed().toInt(&ok);
-    if (ok && value >= minimum)
-        setting = value;
-    field->setText(QString::number(setting));
-}
-
-void Test4::showSettings()
-{
-    ui.le_timer01->setText(QString::number(timer01));
-    ui.le_timer02->setText(QString::number(timer02));
-    ui.le_timer03->setText(QString::number(timer03));
-    ui.le_timer04->setText(QString::number(timer04));
-    ui.le_timer05->setText(QString::number(timer05));
-    ui.le_number->setText(QString::number(number));
-}
 
 void Test4::toLe_timer01() { readSetting(ui.le_timer01, timer01, 0); }
 void Test4::toLe_timer02() { readSetting(ui.le_timer02, timer02, 0); }
@@ -323,8 +273,7 @@ void Test4::t_sequence0()
     showPhase(1);
     showCaption(textMemory);
     ui.pb_go->move(frameBottomRight(ui.pb_go));
-    number = trainingTrials;
-    ui.le_number->setText(QString::number(number));
+    setSetting(ui.le_number, number, trainingTrials);
     setCursor(Qt::ArrowCursor);
     ui.pb_go->show();
     ui.pb_go->setFocus();
@@ -332,6 +281,11 @@ void Test4::t_sequence0()
 }
 
 void Test4::t_sequence1() {}
+
+void Test4::startTraining()
+{
+    t_sequence0();
+}
 
 void Test4::toPb_go()
 {
@@ -565,9 +519,6 @@ void Test4::sequence5()
 void Test4::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        endWithoutResults("interrupted");
-        break;
     case Qt::Key_P:
         // A trial in progress, from the delay before its first cross to its answers.
         if (trialStep >= 1 && trialStep <= 4 && !event->isAutoRepeat())
@@ -586,6 +537,7 @@ void Test4::keyPressEvent(QKeyEvent *event)
         }
         break;
     default:
+        TaskWindow::keyPressEvent(event);
         break;
     }
 }
@@ -618,16 +570,11 @@ void Test4::endOfRun()
     // End of the training: the test block follows.
     phasePlan = phaseTest;
     score.clearRun();
-    number = MemoryScore::standardTrials;
-    ui.le_number->setText(QString::number(number));
+    setSetting(ui.le_number, number, MemoryScore::standardTrials);
     hidePhase();
     fixation->hide();
-    placeAtCenter(ui.pb_go);
     arrowCursorAtCenter();
-    if (openTrialLog()) {
-        ui.pb_go->show();
-        ui.pb_go->setFocus();
-    }
+    offerTestBlock();
 }
 
 void Test4::endOfTest()

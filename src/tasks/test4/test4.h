@@ -19,8 +19,6 @@ class DrawCrossThick;
 class DrawLineSh;
 class QLineEdit;
 class QTimer;
-class Random;
-class Result;
 class Statistic;
 
 // The working memory task: full-screen dialog in which a series of two to seven crosses is
@@ -68,12 +66,11 @@ protected:
     void stopAllTimers() override;
     void hideStimuli() override;
     void fileReport(bool display) override;
+    void startTraining() override;
 
 private:
     enum { phaseTest = 0 };
 
-    void readSetting(QLineEdit *field, int &setting, int minimum);
-    void showSettings();
     void showNextCross();
     void answer(QPoint click);
     void endAnswerPhase();
@@ -85,9 +82,7 @@ private:
     QByteArray trialRow(int load) const;
 
     Ui::Test4Class ui;
-    Random *random = nullptr;
     Statistic *statistic = nullptr;
-    Result *result = nullptr;
 
     DrawCross *fixation = nullptr;
     DrawCrossThick *thick1 = nullptr;   // the first cross, then the answer at the first cross
@@ -114,9 +109,6 @@ private:
     int timer05 = 1000;
     int number = MemoryScore::standardTrials;
 
-    bool withTrain = false;
-    int phasePlan = 0;
-    int instrStep = 0;
     // 0 waiting for "Continue", 1 delay before the first cross, 2 cross shown, 3 blank,
     // 4 answer phase, 5 answers shown.
     int trialStep = 0;
