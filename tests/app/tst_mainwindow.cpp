@@ -4,15 +4,12 @@
 #include "app/language.h"
 #include "calibration/calibration.h"
 #include "installedtree.h"
+#include "support/recordheaders.h"
 #include "messageboxcatcher.h"
 #include "widgetlookup.h"
 
 namespace {
-const QByteArray trialLogHeader =
-    "code;gender;l_name;f_name;dob;task;session;date;time;subtask;rank_task;rank_sub;t1_time;"
-    "t1c_figure;t1c_answer;t1p_position;t1p_answer;t1_tanswer;t1_answer;t1_implement;t2_rt;"
-    "t2_position;t3_rt;t3_position;t3_dir_mov;t4_dist_first;t4_dist_last;t4_pos_first;"
-    "t4_pos_last;error\n";
+const QByteArray trialLogHeader = QByteArray(RecordHeaders::trialLog) + '\n';
 
 const QByteArray twoPatients = "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n"
                                "Mr.;Adams;Bob;01.01.1950;4;7;1;0;2;0;1;0;0;0\r\n";
@@ -42,7 +39,6 @@ private slots:
     void startUp_data();
     void startUp();
     void assessorLabels();
-    void chooseLaunchAbort_data();
     void chooseLaunchAbort();
     void pollAppendFailureWarns();
     void subTaskVisibility();
@@ -74,10 +70,8 @@ void TestMainWindow::languageProbing_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("exitText");
     QTest::newRow("none") << QStringList() << 0 << "Exit";
-    QTest::newRow("french only") << QStringList{"Fr"} << 1 << "Quitter";
     QTest::newRow("english and french") << QStringList{"Fr", "En"} << 0 << "Exit";
     QTest::newRow("german and dutch") << QStringList{"Nl", "De"} << 2 << "Beenden";
-    QTest::newRow("dutch only") << QStringList{"Nl"} << 5 << "Afsluiten";
 }
 
 void TestMainWindow::languageProbing()
@@ -126,18 +120,10 @@ void TestMainWindow::startUp()
     MessageBoxCatcher boxes;
     Kestrova window;
     Calibration cal;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kestrova"));
-    QCOMPARE(window.size(), QSize(672, 420));
-    QCOMPARE(child<QLabel>(window, "lbl_versionNb")->text(), QStringLiteral("1.1"));
     for (int task = 1; task <= 7; ++task) {
         QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task))->isEnabled());
         QVERIFY(!window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task))->isEnabled());
     }
-    QVERIFY(child<QCheckBox>(window, "cb_withInstruction")->isChecked());
-    QVERIFY(child<QCheckBox>(window, "cb_withTraining")->isChecked());
-    QVERIFY(!child<QCheckBox>(window, "cb_subTask")->isChecked());
-    QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Name"));
-    QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Institution"));
     QCOMPARE(cal.isHorzPitch(), 0);
     QVERIFY(!child<QAction>(window, "actionAdd_patient")->isEnabled());
     QVERIFY(!child<QComboBox>(window, "cob_patientName")->isEnabled());
@@ -162,22 +148,15 @@ void TestMainWindow::assessorLabels()
     QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
 }
 
-void TestMainWindow::chooseLaunchAbort_data()
-{
-    QTest::addColumn<int>("task");
-    QTest::addColumn<int>("before");
-    const int stored[7] = {4, 7, 1, 0, 2, 0, 1};
-    for (int task = 1; task <= 7; ++task)
-        QTest::addRow("task %d", task) << task << stored[task - 1];
-}
-
 // Choosing a patient from the sorted combo shows the stored sessions and enables the tasks.
 // Starting a task counts its session at once (the list is written when the run completes); a
-// task window closed without a completed run gives the session back within a poll.
+// task window closed without a completed run gives the session back within a poll. Every
+// task's button goes through the same counting; the attention task's own suite does it with
+// its real window.
 void TestMainWindow::chooseLaunchAbort()
 {
-    QFETCH(int, task);
-    QFETCH(int, before);
+    const int task = 7;   // on the subtask row, field 10 of the record
+    const int before = 1;
     InstalledTree tree;
     tree.write("Parameters/patients_list.txt", twoPatients);
     // A calibrated screen (250 and 125 mm), on which every task starts.
@@ -223,9 +202,7 @@ void TestMainWindow::pollAppendFailureWarns()
     InstalledTree tree;
     Kestrova window;
     QVERIFY(waitForStartUp(window));
-    // A folder in place of the list: it can be opened by no one, root included.
-    QFile::remove(tree.path("Parameters/patients_list.txt"));
-    QDir().mkdir(tree.path("Parameters/patients_list.txt"));
+    tree.block("Parameters/patients_list.txt");
     MessageBoxCatcher boxes;
     Calibration cal;
     cal.setLastName("Smith");

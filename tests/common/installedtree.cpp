@@ -58,6 +58,12 @@ bool InstalledTree::exists(const QString &relative) const
     return QFileInfo::exists(path(relative));
 }
 
+void InstalledTree::block(const QString &relative) const
+{
+    QFile::remove(path(relative));
+    QVERIFY(QDir(root()).mkpath(relative));
+}
+
 void InstalledTree::installTranslation(const QString &qmFile, const QString &languageFolder) const
 {
     const QString target = path(QStringLiteral("Languages/%1/%2").arg(languageFolder, qmFile));

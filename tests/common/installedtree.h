@@ -24,6 +24,8 @@ public:
     QByteArray read(const QString &relative) const;
     void write(const QString &relative, const QByteArray &data) const;
     bool exists(const QString &relative) const;
+    // Puts a folder where a file is expected: no one can open or replace it, root included.
+    void block(const QString &relative) const;
     // Copies a built translation ("kestrova_fr.qm") into Languages/<Lang>/.
     void installTranslation(const QString &qmFile, const QString &languageFolder) const;
 

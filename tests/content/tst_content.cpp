@@ -14,6 +14,7 @@
 
 #include "context/paths.h"
 #include "pdftext.h"
+#include "placeholders.h"
 
 namespace {
 
@@ -43,30 +44,10 @@ QStringList words(const char *list)
 // The placeholders the report dialog fills in each page: the About page and the four reports.
 QStringList placeholders(const QString &page)
 {
-    const QStringList about = words("v_version v_assessor v_institution");
     if (page.contains(QLatin1String("About")))
-        return about;
-    QStringList list = about + words("v_street v_code v_city v_country v_f_name v_l_name v_dob "
-                                     "v_date v_time v_session v_duration v_trials");
-    if (page.contains(QLatin1String("Task1"))) {
-        list << words("v_t1_central v_t1_peripheral v_t1_dual");
-        for (const char *sub : {"a", "b", "c"})
-            for (const char *measure : {"errors", "reversals", "inf", "limit_i", "sup", "limit_s"})
-                list << QStringLiteral("v_t1%1_%2").arg(QLatin1String(sub), QLatin1String(measure));
-    } else if (page.contains(QLatin1String("Task2"))) {
-        list << words("v_t2a_neutral v_t2b_alerting v_t2c_orientation");
-        for (const char *sub : {"a", "b", "c"})
-            for (const char *measure : {"error", "slope", "r2"})
-                list << QStringLiteral("v_t2%1_%2").arg(QLatin1String(sub), QLatin1String(measure));
-    } else if (page.contains(QLatin1String("Task3"))) {
-        list << words("v_t3rt v_t3_error v_t3_slope v_t3_r2 v_t3_oc v_t3_lr v_t3_bt");
-    } else if (page.contains(QLatin1String("Task4"))) {
-        list << words("v_t4_average_f v_t4_average_l v_t4_error v_t4l_slope v_t4l_r2 v_t4_slope "
-                      "v_t4_intercept v_t4_r2");
-    } else {
-        return {};
-    }
-    return list;
+        return Placeholders::common.mid(0, 3);
+    const auto task = QRegularExpression(QStringLiteral("Task([1-4])")).match(page);
+    return task.hasMatch() ? Placeholders::common + Placeholders::ofTask(task.captured(1).toInt()) : QStringList();
 }
 
 const QRegularExpression placeholderWord(QStringLiteral("\\bv_[A-Za-z0-9_]+"));

@@ -101,8 +101,6 @@ void TestDocuments::pages_data()
     QTest::newRow("about, english") << "goAbout" << 0 << both << true << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
     QTest::newRow("about, french, no assessor file")
         << "goAbout" << 1 << both << false << "Fr|1.1|||v_street";
-    QTest::newRow("about, french missing") << "goAbout" << 1 << QStringList{"En"} << true
-                                           << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
     QTest::newRow("video, french missing") << "goVideo_instructions" << 1 << QStringList{"En"} << true << "En|" + stored;
     QTest::newRow("publications, french") << "goPublications" << 1 << both << true << "Fr|" + stored;
     QTest::newRow("missing everywhere") << "goVideo_instructions" << 2 << QStringList{} << true << QString();

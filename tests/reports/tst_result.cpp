@@ -9,6 +9,7 @@
 #include "messageboxcatcher.h"
 #include "pdftext.h"
 #include "placeholders.h"
+#include "taskrun.h"
 #include "reports/result.h"
 #include "webenginetestmain.h"
 
@@ -112,11 +113,7 @@ void TestResult::cleanup()
 
 void TestResult::setUpPatient()
 {
-    Calibration cal;
-    cal.setPatientName(patientKey);
-    cal.setLastName(QStringLiteral("Zeller"));
-    cal.setFirstName(QStringLiteral("Anna"));
-    cal.setDob(QDate(1944, 6, 5));
+    choosePatient("Mrs.;Zeller;Anna;05.06.1944");
     QDir().mkpath(tree->path(QStringLiteral("Archives/") + patientKey));
     tree->write("Parameters/assessor.txt", assessorLine);
     for (int task : {2, 4})
@@ -295,12 +292,12 @@ void TestResult::shippedTemplates_data()
     QTest::newRow("En, central cue attention") << 2 << "En" << 0 << true << 12 << "12" << QStringList{"0.457", "21.2"};
     QTest::newRow("Fr, central cue attention") << 2 << "Fr" << 1 << true << 7 << "07" << QStringList{"0,457", "21,2"};
     QTest::newRow("En, movement detection") << 3 << "En" << 0 << true << 7 << "07" << QStringList{"0.312", "35.5"};
-    QTest::newRow("Fr, movement detection") << 3 << "Fr" << 1 << true << 12 << "12" << QStringList{"0,312", "35,5"};
+    QTest::newRow("Fr, movement detection, no assessor file")
+        << 3 << "Fr" << 1 << false << 12 << "12" << QStringList{"0,312", "35,5"};
     QTest::newRow("En, working memory") << 4 << "En" << 0 << true << 12 << "12" << QStringList{"0.876", "-0.123"};
     QTest::newRow("Fr, working memory") << 4 << "Fr" << 1 << true << 7 << "07" << QStringList{"0,876", "-0,123"};
     QTest::newRow("Fr interface, English template only")
         << 2 << "En" << 1 << true << 7 << "07" << QStringList{"0,457", "21,2"};
-    QTest::newRow("Fr, no assessor file") << 3 << "Fr" << 1 << false << 7 << "07" << QStringList{"0,312"};
 }
 
 // Files reports from the templates that ship with the program and reads them back.

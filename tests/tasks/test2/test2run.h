@@ -12,23 +12,15 @@
 #include <thread>
 #include <vector>
 
-#include "calibration/calibration.h"
-#include "installedtree.h"
-#include "support/recordheaders.h"
+#include "taskrun.h"
 #include "tasks/test2/targetplaces.h"
 #include "tasks/test2/test2.h"
-#include "widgetlookup.h"
 
 namespace {
-const QByteArray logHeader = QByteArray(RecordHeaders::trialLog) + '\n';
+const QByteArray logHeader = trialLogHeader();
 const QByteArray patientRecord = "Mrs.;Zeller;Anna;05.06.1944;0;4;0;0;0;0;0;0;0;0\r\n";
 const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
 const QByteArray pausedRow = ";Mrs.;Zeller;Anna;05/06/1944;paused";
-
-QList<QByteArray> fields(const QByteArray &row)
-{
-    return row.split(';');
-}
 
 using Clock = std::chrono::steady_clock;
 
@@ -75,53 +67,25 @@ struct Presser
     }
 };
 
-// An installation with one patient chosen, the session of the attention task raised to 5 as
-// the main window does when its button is pressed, and the task window.
-struct Run
+// The attention task with its session raised to 5.
+struct Run : TaskRun<Test2>
 {
-    InstalledTree tree;
-    Calibration context;
-    std::unique_ptr<Test2> window;
+    Run() : TaskRun(patientRecord, {2}, 5) {}
 
-    Run()
-    {
-        tree.write("Results/output.csv", logHeader);
-        tree.write("Parameters/patients_list.txt", patientRecord);
-        context.setPatientName(patientKey);
-        context.setGender(QStringLiteral("Mrs."));
-        context.setLastName(QStringLiteral("Zeller"));
-        context.setFirstName(QStringLiteral("Anna"));
-        context.setDob(QDate(1944, 6, 5));
-        context.setSessionNb_T2(5);
-        window = std::make_unique<Test2>();
-    }
-
-    template <typename T>
-    T *get(const char *name) const { return child<T>(*window, name); }
     // Opens the parameter panel (debug) and starts a test block of `number` valid trials.
     void go(bool fixedDn = false, int number = 96)
     {
         window->goTest2(0, false, false, true, fixedDn);
         if (number != 96)
             setField("le_number", QString::number(number));
-        QTest::mouseClick(get<QPushButton>("pb_go"), Qt::LeftButton);
+        click("pb_go");
     }
-    void step(const char *slot) { QVERIFY(QMetaObject::invokeMethod(window.get(), slot)); }
     // Fixation, cue and interval: `stages` of them, the target shown after all three.
     void toStage(int stages)
     {
         const char *steps[] = {"sequence1", "sequence2", "sequence3"};
         for (int i = 0; i < stages; ++i)
             step(steps[i]);
-    }
-    void key(Qt::Key key) { QTest::keyClick(window.get(), key); }
-    QWidget *stimulus(const char *className) const
-    {
-        for (QWidget *w : window->findChildren<QWidget *>()) {
-            if (qstrcmp(w->metaObject()->className(), className) == 0)
-                return w;
-        }
-        return nullptr;
     }
     // The place (0 … 7) at which the target stands.
     int targetPlace() const
@@ -140,7 +104,7 @@ struct Run
         setField("le_timer01", QStringLiteral("0"));
         setField("le_timer05", QStringLiteral("0"));
         setField("le_number", QString::number(number));
-        QTest::mouseClick(get<QPushButton>("pb_go"), Qt::LeftButton);
+        click("pb_go");
     }
     int condition() const { return get<QLineEdit>("le_subtask")->text().toInt(); }
     void validTrial()
@@ -148,19 +112,6 @@ struct Run
         toStage(3);
         key(Qt::Key_Space);
         step("sequence5");
-    }
-    QList<QByteArray> logRows() const
-    {
-        QList<QByteArray> rows = tree.read("Results/output.csv").split('\n');
-        rows.removeFirst();   // header
-        rows.removeAll(QByteArray());
-        return rows;
-    }
-    void setField(const char *name, const QString &text)
-    {
-        auto *field = get<QLineEdit>(name);
-        field->setText(text);
-        emit field->editingFinished();
     }
 };
 } // namespace

@@ -1,0 +1,93 @@
+#pragma once
+
+// A full-screen task window in an installed tree with one patient chosen, shared by the task
+// suites: each suite's own fixture adds the steps of its task.
+
+#include <QtTest>
+
+#include <initializer_list>
+#include <memory>
+
+#include "calibration/calibration.h"
+#include "context/sharedcontext.h"
+#include "installedtree.h"
+#include "patients/patientlist.h"
+#include "support/recordheaders.h"
+#include "widgetlookup.h"
+
+inline QList<QByteArray> fields(const QByteArray &row)
+{
+    return row.split(';');
+}
+
+inline QByteArray trialLogHeader()
+{
+    return QByteArray(RecordHeaders::trialLog) + '\n';
+}
+
+// Chooses the patient of a list record ("gender;last;first;dd.MM.yyyy;…") as the main window
+// does; returns the patient's display key.
+inline QString choosePatient(const QByteArray &record)
+{
+    const QStringList f = QString::fromUtf8(record.trimmed()).split(QLatin1Char(';'));
+    Calibration context;
+    context.setPatientName(PatientList::displayKey(f));
+    context.setGender(f.value(0));
+    context.setLastName(f.value(1));
+    context.setFirstName(f.value(2));
+    context.setDob(QDate::fromString(f.value(3), QStringLiteral("dd.MM.yyyy")));
+    return context.isPatientName();
+}
+
+// The list holds the patient `record`, who is chosen with the sessions of `tasks` raised to
+// `session` as the main window does when a task's button is pressed; the trial log holds its
+// header; the screen has 0.25 mm pixels (rulers of 250 and 125 mm); then the task window.
+template <typename Window>
+struct TaskRun
+{
+    InstalledTree tree;
+    Calibration context;
+    std::unique_ptr<Window> window;
+
+    TaskRun(const QByteArray &record, std::initializer_list<int> tasks, int session)
+    {
+        tree.write("Results/output.csv", trialLogHeader());
+        tree.write("Parameters/patients_list.txt", record);
+        choosePatient(record);
+        for (int task : tasks)
+            context.setSessionNb(task, session);
+        SharedContext::instance().screen.horzPitch = 250;
+        SharedContext::instance().screen.vertPitch = 125;
+        window = std::make_unique<Window>();
+    }
+
+    template <typename T>
+    T *get(const char *name) const { return child<T>(*window, name); }
+    void step(const char *slot) { QVERIFY(QMetaObject::invokeMethod(window.get(), slot)); }
+    void key(Qt::Key key) { QTest::keyClick(window.get(), key); }
+    // The first stimulus of a drawing class, e.g. "DrawRectangle".
+    QWidget *stimulus(const char *className) const
+    {
+        for (QWidget *w : window->template findChildren<QWidget *>()) {
+            if (qstrcmp(w->metaObject()->className(), className) == 0)
+                return w;
+        }
+        return nullptr;
+    }
+    void click(const char *button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    // Types into a field of the parameter panel as the assessor does.
+    void setField(const char *name, const QString &text)
+    {
+        auto *field = get<QLineEdit>(name);
+        field->setText(text);
+        emit field->editingFinished();
+    }
+    // The trial log's rows below its header.
+    QList<QByteArray> logRows() const
+    {
+        QList<QByteArray> rows = tree.read("Results/output.csv").split('\n');
+        rows.removeFirst();
+        rows.removeAll(QByteArray());
+        return rows;
+    }
+};
