@@ -25,13 +25,18 @@ inline QByteArray trialLogHeader()
     return QByteArray(RecordHeaders::trialLog) + '\n';
 }
 
-// Chooses the patient of a list record ("gender;last;first;dd.MM.yyyy;…") as the main window
-// does; returns the patient's display key.
+// The display key of a list record ("gender;last;first;dd.MM.yyyy;…").
+inline QString displayKeyOf(const QByteArray &record)
+{
+    return PatientList::displayKey(QString::fromUtf8(record.trimmed()).split(QLatin1Char(';')));
+}
+
+// Chooses the patient of a list record as the main window does; returns the display key.
 inline QString choosePatient(const QByteArray &record)
 {
     const QStringList f = QString::fromUtf8(record.trimmed()).split(QLatin1Char(';'));
     Calibration context;
-    context.setPatientName(PatientList::displayKey(f));
+    context.setPatientName(displayKeyOf(record));
     context.setGender(f.value(0));
     context.setLastName(f.value(1));
     context.setFirstName(f.value(2));

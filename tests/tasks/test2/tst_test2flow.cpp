@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "app/kestrova.h"
 #include "messageboxcatcher.h"
+#include "sessioncounting.h"
 #include "stimuli/drawwidgets.h"
 #include "test2run.h"
 #include "filesizelimit.h"
@@ -316,46 +316,14 @@ void TestTest2Flow::refusedSettings()
     QCOMPARE(run.get<QLineEdit>("le_timer01")->text(), QStringLiteral("400"));
 }
 
-// The main window raises the counter when the task starts; Escape restores the stored value
-// within the 200 ms poll, a completed run keeps it.
 void TestTest2Flow::sessionCountingBothWays()
 {
-    InstalledTree tree;
-    tree.write("Parameters/patients_list.txt", patientRecord);
-    Kestrova main;
-    auto *combo = child<QComboBox>(main, "cob_patientName");
-    QTRY_VERIFY_WITH_TIMEOUT(combo->isEnabled(), 2000);
-    combo->setCurrentIndex(combo->findText(patientKey));
-    emit combo->activated(combo->currentIndex());
-    child<QCheckBox>(main, "cb_withInstruction")->setChecked(false);
-    child<QCheckBox>(main, "cb_withTraining")->setChecked(false);
-    child<QCheckBox>(main, "cb_parameters")->setChecked(true);
-    auto *box = child<QLineEdit>(main, "le_session2");
-    QCOMPARE(box->text(), QStringLiteral("4"));
-
-    QTest::mouseClick(child<QPushButton>(main, "pb_test2"), Qt::LeftButton);
-    Test2 *task = main.findChild<Test2 *>();
-    QVERIFY(task && task->isVisible());
-    QCOMPARE(box->text(), QStringLiteral("5"));
-    QTest::keyClick(task, Qt::Key_Escape);
-    QTRY_COMPARE_WITH_TIMEOUT(box->text(), QStringLiteral("4"), 400);
-
-    QTest::mouseClick(child<QPushButton>(main, "pb_test2"), Qt::LeftButton);
-    QCOMPARE(box->text(), QStringLiteral("5"));
-    auto *number = child<QLineEdit>(*task, "le_number");
-    number->setText(QStringLiteral("3"));
-    emit number->editingFinished();
-    QTest::mouseClick(child<QPushButton>(*task, "pb_go"), Qt::LeftButton);
-    for (int trial = 0; trial < 3; ++trial) {
+    checkSessionCounting<Test2>(patientRecord, 2, 3, [](Test2 *task) {
         for (const char *slot : {"sequence1", "sequence2", "sequence3"})
             QVERIFY(QMetaObject::invokeMethod(task, slot));
         QTest::keyClick(task, Qt::Key_Space);
         QVERIFY(QMetaObject::invokeMethod(task, "sequence5"));
-    }
-    QVERIFY(child<QPushButton>(*task, "pb_mainMenu")->isVisible());
-    QTest::qWait(400);
-    QCOMPARE(box->text(), QStringLiteral("5"));
-    QVERIFY(tree.read("Parameters/patients_list.txt").startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
+    });
 }
 
 // The trial log cannot be opened: the assessor is told, no block starts, and the session is

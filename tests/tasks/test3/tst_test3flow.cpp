@@ -2,66 +2,31 @@
 
 #include <QtTest>
 
-#include "app/kestrova.h"
-#include "calibration/calibration.h"
-#include "installedtree.h"
+#include "sessioncounting.h"
 #include "stimuli/drawwidgets.h"
-#include "support/recordheaders.h"
 #include "tasks/test3/motionfieldview.h"
 #include "tasks/test3/test3.h"
-#include "widgetlookup.h"
 
 namespace {
-const QByteArray logHeader = QByteArray(RecordHeaders::trialLog) + '\n';
+const QByteArray logHeader = trialLogHeader();
 const QByteArray patientRecord = "Mr.;Weber;Karl;17.09.1950;0;0;2;0;0;0;0;0;0;0\r\n";
 const QString patientKey = QStringLiteral("Weber Karl 17.09.1950");
 const QByteArray pausedRow = ";Mr.;Weber;Karl;17/09/1950;paused";
 const char *const answerButtons[4] = {"pb_right", "pb_down", "pb_left", "pb_up"};
 const Qt::Key answerKeys[4] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up};
 
-QList<QByteArray> fields(const QByteArray &row)
+// The movement detection task with its session raised to 3.
+struct Run : TaskRun<Test3>
 {
-    return row.split(';');
-}
+    Run() : TaskRun(patientRecord, {3}, 3) {}
 
-// An installation with one patient chosen, the session of the movement detection task raised
-// to 3 as the main window does when its button is pressed, and the task window.
-struct Run
-{
-    InstalledTree tree;
-    Calibration context;
-    std::unique_ptr<Test3> window;
-
-    Run()
-    {
-        tree.write("Results/output.csv", logHeader);
-        tree.write("Parameters/patients_list.txt", patientRecord);
-        context.setPatientName(patientKey);
-        context.setGender(QStringLiteral("Mr."));
-        context.setLastName(QStringLiteral("Weber"));
-        context.setFirstName(QStringLiteral("Karl"));
-        context.setDob(QDate(1950, 9, 17));
-        context.setSessionNb_T3(3);
-        window = std::make_unique<Test3>();
-    }
-
-    template <typename T>
-    T *get(const char *name) const { return child<T>(*window, name); }
     // Opens the parameter panel and starts a test block of `number` valid trials.
     void go(int mode = 1, bool fixedDn = false, int number = 40)
     {
         window->goTest3(mode, false, false, true, fixedDn);
         if (number != 40)
             setField("le_number", QString::number(number));
-        QTest::mouseClick(get<QPushButton>("pb_go"), Qt::LeftButton);
-    }
-    void step(const char *slot) { QVERIFY(QMetaObject::invokeMethod(window.get(), slot)); }
-    void key(Qt::Key key) { QTest::keyClick(window.get(), key); }
-    void setField(const char *name, const QString &text)
-    {
-        auto *field = get<QLineEdit>(name);
-        field->setText(text);
-        emit field->editingFinished();
+        click("pb_go");
     }
     MotionFieldView *field() const { return window->findChild<MotionFieldView *>(); }
     DrawArrow *arrow() const { return window->findChild<DrawArrow *>(); }
@@ -81,20 +46,13 @@ struct Run
         if (byKey)
             key(answerKeys[direction]);
         else
-            QTest::mouseClick(get<QPushButton>(answerButtons[direction]), Qt::LeftButton);
+            click(answerButtons[direction]);
     }
     void validTrial()
     {
         toAnswer();
         answer(targetDirection());
         step("sequence6");
-    }
-    QList<QByteArray> logRows() const
-    {
-        QList<QByteArray> rows = tree.read("Results/output.csv").split('\n');
-        rows.removeFirst();   // header
-        rows.removeAll(QByteArray());
-        return rows;
     }
 };
 } // namespace
@@ -409,51 +367,20 @@ void TestTest3Flow::realTimersRunATrial()
     QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 2, 2000);
 }
 
-// The main window raises the counter when the task starts; Escape restores the stored value
-// within the 200 ms poll, a completed run keeps it.
+// The main window starts the task in mode 1.
 void TestTest3Flow::sessionCountingBothWays()
 {
-    InstalledTree tree;
-    tree.write("Parameters/patients_list.txt", patientRecord);
-    Kestrova main;
-    auto *combo = child<QComboBox>(main, "cob_patientName");
-    QTRY_VERIFY_WITH_TIMEOUT(combo->isEnabled(), 2000);
-    combo->setCurrentIndex(combo->findText(patientKey));
-    emit combo->activated(combo->currentIndex());
-    child<QCheckBox>(main, "cb_withInstruction")->setChecked(false);
-    child<QCheckBox>(main, "cb_withTraining")->setChecked(false);
-    child<QCheckBox>(main, "cb_parameters")->setChecked(true);
-    auto *box = child<QLineEdit>(main, "le_session3");
-    QCOMPARE(box->text(), QStringLiteral("2"));
-
-    QTest::mouseClick(child<QPushButton>(main, "pb_test3"), Qt::LeftButton);
-    Test3 *task = main.findChild<Test3 *>();
-    QVERIFY(task && task->isVisible());
-    QCOMPARE(box->text(), QStringLiteral("3"));
-    QCOMPARE(child<QLineEdit>(*task, "le_subtask")->text(), QStringLiteral("1"));
-    QTest::keyClick(task, Qt::Key_Escape);
-    QTRY_COMPARE_WITH_TIMEOUT(box->text(), QStringLiteral("2"), 400);
-
-    QTest::mouseClick(child<QPushButton>(main, "pb_test3"), Qt::LeftButton);
-    QCOMPARE(box->text(), QStringLiteral("3"));
-    auto *number = child<QLineEdit>(*task, "le_number");
-    number->setText(QStringLiteral("2"));
-    emit number->editingFinished();
-    QTest::mouseClick(child<QPushButton>(*task, "pb_go"), Qt::LeftButton);
-    auto *view = task->findChild<MotionFieldView *>();
-    auto *arrow = task->findChild<DrawArrow *>();
-    for (int trial = 0; trial < 2; ++trial) {
+    const auto trial = [](Test3 *task) {
         for (const char *slot : {"sequence1", "sequence2"})
             QVERIFY(QMetaObject::invokeMethod(task, slot));
         QTest::keyClick(task, Qt::Key_Space);
-        const int place = int(std::lround(arrow->angle / 45.0)) % 8;
-        QTest::keyClick(task, answerKeys[view->directions()[MotionField::singleCell(place)]]);
+        const int place = int(std::lround(task->findChild<DrawArrow *>()->angle / 45.0)) % 8;
+        QTest::keyClick(task, answerKeys[task->findChild<MotionFieldView *>()->directions()[MotionField::singleCell(place)]]);
         QVERIFY(QMetaObject::invokeMethod(task, "sequence6"));
-    }
-    QVERIFY(child<QPushButton>(*task, "pb_mainMenu")->isVisible());
-    QTest::qWait(400);
-    QCOMPARE(box->text(), QStringLiteral("3"));
-    QVERIFY(tree.read("Parameters/patients_list.txt").startsWith("Mr.;Weber;Karl;17.09.1950;0;0;3;"));
+    };
+    checkSessionCounting<Test3>(patientRecord, 3, 2, trial, [](Test3 *task) {
+        QCOMPARE(child<QLineEdit>(*task, "le_subtask")->text(), QStringLiteral("1"));
+    });
 }
 
 void TestTest3Flow::fieldLooksLikeStimulusWidgets_data()
