@@ -53,8 +53,10 @@ struct TaskRun
     InstalledTree tree;
     Calibration context;
     std::unique_ptr<Window> window;
+    const QByteArray record;
 
-    TaskRun(const QByteArray &record, std::initializer_list<int> tasks, int session)
+    TaskRun(const QByteArray &patient, std::initializer_list<int> tasks, int session)
+        : record(patient)
     {
         tree.write("Results/output.csv", trialLogHeader());
         tree.write("Parameters/patients_list.txt", record);
@@ -86,6 +88,17 @@ struct TaskRun
         auto *field = get<QLineEdit>(name);
         field->setText(text);
         emit field->editingFinished();
+    }
+    // The window closed as an interruption, every file as it was before and no result of the
+    // task's table `task`.
+    void checkLeftWithoutTrace(int task) const
+    {
+        QVERIFY(!window->isVisible());
+        QVERIFY(context.isEscapeSeq());
+        QCOMPARE(tree.read("Results/output.csv"), trialLogHeader());
+        QCOMPARE(tree.read("Parameters/patients_list.txt"), record);
+        QVERIFY(!tree.exists("Results/valid-output.csv"));
+        QVERIFY(!tree.exists(QStringLiteral("Results/results_T%1.csv").arg(task)));
     }
     // The trial log's rows below its header.
     QList<QByteArray> logRows() const
