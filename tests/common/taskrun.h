@@ -91,7 +91,7 @@ struct TaskRun
     }
     // The window closed as an interruption, every file as it was before and no result of the
     // task's table `task`.
-    void checkLeftWithoutTrace(int task) const
+    void checkLeftWithoutTrace(int task)
     {
         QVERIFY(!window->isVisible());
         QVERIFY(context.isEscapeSeq());

@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "calibration/calibration.h"
-#include "context/paths.h"
 #include "context/screenparams.h"
 #include "context/textcodec.h"
 #include "installedtree.h"
@@ -16,13 +15,10 @@ private slots:
     void fileBytes();
     void unreadableFileLeavesContextUnchanged_data();
     void unreadableFileLeavesContextUnchanged();
-    void modeLabels();
-    void pixelSizePerAxis();
     void negativeCalibrationIsNone_data();
     void negativeCalibrationIsNone();
     void latin1Conversion_data();
     void latin1Conversion();
-    void languageTables();
 };
 
 void TestContext::fileBytes_data()
@@ -69,8 +65,6 @@ void TestContext::unreadableFileLeavesContextUnchanged_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("missing") << QByteArray();
     QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("two ints") << QByteArray::fromHex("0000012c00000096");
-    QTest::newRow("no strings") << QByteArray::fromHex("0000012c0000009600000001");
     QTest::newRow("one string") << QByteArray::fromHex("0000012c0000009600000001ffffffff");
     QTest::newRow("string cut") << QByteArray::fromHex("0000012c0000009600000001ffffffff0000000800410042");
 }
@@ -95,23 +89,6 @@ void TestContext::unreadableFileLeavesContextUnchanged()
     QCOMPARE(cal.isHorzPitch(), 250);
     QCOMPARE(cal.isVertPitch(), 125);
     QCOMPARE(cal.isFrequency(), 0);
-}
-
-void TestContext::modeLabels()
-{
-    Calibration cal;
-    const QStringList labels = {cal.isMode(0), cal.isMode(1), cal.isMode(2), cal.isMode(3), cal.isMode(4)};
-    QCOMPARE(labels, (QStringList{"INSTRUCTIONS", "TRAINING", "PAUSE", "ERROR", ""}));
-}
-
-void TestContext::pixelSizePerAxis()
-{
-    // A 0.25 mm pixel measures 250 mm on the 1000-pixel ruler and 125 mm on the 500-pixel one.
-    ScreenParams params;
-    params.horzPitch = 250;
-    params.vertPitch = 125;
-    QCOMPARE(params.horzMmPerPixel(), 0.25);
-    QCOMPARE(params.vertMmPerPixel(), 0.25);
 }
 
 void TestContext::negativeCalibrationIsNone_data()
@@ -151,17 +128,6 @@ void TestContext::latin1Conversion()
     QFETCH(QByteArray, latin1);
     QCOMPARE(TextCodec::toLatin1(text), latin1);
     QCOMPARE(TextCodec::latin1Filtered(text), QString::fromLatin1(latin1));
-}
-
-void TestContext::languageTables()
-{
-    const QStringList folders = {"En", "Fr", "De", "It", "Es", "Nl"};
-    for (int i = 0; i < Paths::languageCount; ++i) {
-        const QString code = folders.at(i).toLower();
-        QCOMPARE(Paths::languageFile(i, "About.html"), "../Languages/" + folders.at(i) + "/About.html");
-        QCOMPARE(Paths::translationFile(i), "kestrova_" + code + ".qm");
-        QCOMPARE(Paths::languageSuffix(i), "_" + code);
-    }
 }
 
 QTEST_MAIN(TestContext)

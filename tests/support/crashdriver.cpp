@@ -19,22 +19,20 @@
 #include "calibration/calibration.h"
 #include "messageboxcatcher.h"
 #include "patients/patientlist.h"
+#include "taskrun.h"
 #include "reports/result.h"
 #include "tasks/test2/test2.h"
 
 namespace {
-void choosePatient(Calibration &context)
+// The first patient of the list, with the attention task's session raised.
+void chooseFirstPatient(Calibration &context)
 {
-    const QStringList keys = PatientList::standard().loadKeys();
-    const auto fields = PatientList::standard().find(keys.value(0));
-    if (!fields)
+    QFile list(PatientList::standard().path());
+    const QByteArray record = list.open(QIODevice::ReadOnly) ? list.readLine() : QByteArray();
+    if (fields(record).size() < PatientList::fieldCount)
         std::exit(3);
-    context.setPatientName(keys.value(0));
-    context.setGender(fields->at(0));
-    context.setLastName(fields->at(1));
-    context.setFirstName(fields->at(2));
-    context.setDob(QDate::fromString(fields->at(3), QStringLiteral("dd.MM.yyyy")));
-    context.setSessionNb_T2(PatientList::intField(*fields, PatientList::sessionField(2)) + 1);
+    choosePatient(record);
+    context.setSessionNb_T2(fields(record).value(PatientList::sessionField(2)).toInt() + 1);
 }
 
 void trial(Test2 &task)
@@ -68,7 +66,7 @@ int main(int argc, char *argv[])
         QTest::qWait(300);
     } else {
         Calibration context;
-        choosePatient(context);
+        chooseFirstPatient(context);
         Test2 task;
         task.goTest2(0, false, false, true, false);
         auto *number = task.findChild<QLineEdit *>(QStringLiteral("le_number"));

@@ -87,6 +87,17 @@ void TestCrashSafety::killedAndRestarted()
     drive(tree, block ? QStringList{"block"} : QStringList{"run", "3"}, block ? QByteArray() : crashAt);
     QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
     const QString reportBefore = tree.exists(report) ? pdfText(tree.path(report)) : QString();
+    // Killed just after a step: it and the steps before it are done, none after. The end of a run
+    // goes patient list, archive folder, valid rows, archive copy, result table.
+    const QByteArrayList steps = {"pending", "counter", "folder", "valid", "stamp", "archive", "table"};
+    if (const int at = int(steps.indexOf(crashAt)); at >= 0) {
+        const bool done[] = {tree.read(filedFiles[0]).startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"),
+                             tree.exists("Archives/" + key), tree.exists(filedFiles[2]), tree.exists(archiveCopy),
+                             tree.exists(filedFiles[3])};
+        const int doneAfter[] = {1, 2, 3, 5, 6};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(done[i] == (doneAfter[i] <= at), qPrintable(QStringLiteral("step %1").arg(i)));
+    }
 
     const QStringList told = drive(tree, {"start"});
     QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
