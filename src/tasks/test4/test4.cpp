@@ -120,7 +120,8 @@ void Test4::goTest4(bool withInstr, bool withTrain, bool debug)
         answer->clear();
     score.clearRun();
     series.clear();
-    clicksAccepted = awaitingLast = false;
+    acceptClicks(false);
+    awaitingLast = false;
     trialStep = 0;
     ui.le_no->setText(QStringLiteral("1"));
     tabIndex = MemoryScore::loadCount;
@@ -297,7 +298,7 @@ void Test4::toPb_go()
         answer->clear();
     score.clearRun();
     series.clear();
-    clicksAccepted = false;
+    acceptClicks(false);
     ui.le_no->setText(QStringLiteral("1"));
     tabIndex = MemoryScore::loadCount;
     records.startRun();
@@ -313,7 +314,8 @@ void Test4::sequence0()
     trialStep = 0;
     // Nothing of an earlier or paused trial is carried over.
     series.clear();
-    clicksAccepted = awaitingLast = false;
+    acceptClicks(false);
+    awaitingLast = false;
     crossSpan = blankSpan = -1;
     fixation->show();
     moveCursorTo(ui.pb_continue);
@@ -415,8 +417,17 @@ void Test4::sequence3()
     stampOffset(blankSpan);
     blankSpan = -1;
     arrowCursorAtCenter();
-    clicksAccepted = awaitingLast = true;
+    acceptClicks(true);
+    awaitingLast = true;
     trialStep = 4;
+}
+
+// While the patient answers, a click anywhere is an answer: the parameter panel, which reaches
+// into the ring's top on smaller screens, lets it through to the window.
+void Test4::acceptClicks(bool accept)
+{
+    clicksAccepted = accept;
+    ui.fr_debug->setAttribute(Qt::WA_TransparentForMouseEvents, accept);
 }
 
 void Test4::mousePressEvent(QMouseEvent *event)
@@ -450,7 +461,7 @@ void Test4::answer(QPoint click)
     placeCenteredAt(thick1, click);
     thick1->show();
     ui.lbl_firstCross->hide();
-    clicksAccepted = false;
+    acceptClicks(false);
     startStep(timer5, timer05);
     trialStep = 5;
     qDebug("target 1 %6d %6d %8.3f", clickX, clickY, distFirst);
@@ -463,7 +474,7 @@ void Test4::sequence4()
     if (trialStep != 4)
         return;
     trialError = 1;
-    clicksAccepted = false;
+    acceptClicks(false);
     showPhase(3);
     fixation->hide();
     sequence5();

@@ -73,6 +73,7 @@ private:
 
     void showNextCross();
     void answer(QPoint click);
+    void acceptClicks(bool accept);
     void endAnswerPhase();
     void pauseTrial();
     void endOfRun();

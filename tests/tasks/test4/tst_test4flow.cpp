@@ -119,6 +119,7 @@ private slots:
     void crossesPerLoad();
     void ignoredClicks_data();
     void ignoredClicks();
+    void answerOverThePanel();
     void keysWhenAllowed_data();
     void keysWhenAllowed();
     void pauseRestartsTrial_data();
@@ -196,6 +197,19 @@ void TestTest4Flow::ignoredClicks()
     QCOMPARE(run.get<QLineEdit>("le_distLast")->text().isEmpty(), stage != 5);
     if (stage == 4)
         QVERIFY(run.prompt("lbl_lastCross"));
+}
+
+// The parameter panel reaches into the ring's top on smaller screens: a click there in the
+// answer phase is still an answer.
+void TestTest4Flow::answerOverThePanel()
+{
+    Run run;
+    run.go();
+    run.series();
+    // Through the window system, which gives the press to the widget under it.
+    QTest::mouseClick(run.window->windowHandle(), Qt::LeftButton, {},
+                      run.get<QLineEdit>("le_timer01")->geometry().center());
+    QVERIFY(!run.get<QLineEdit>("le_distLast")->text().isEmpty());
 }
 
 void TestTest4Flow::keysWhenAllowed_data()
