@@ -21,6 +21,7 @@
 #include "patients/patientlist.h"
 #include "reports/result.h"
 #include "support/taskrecords.h"
+#include "tasks/test1/test1.h"
 #include "tasks/test2/test2.h"
 #include "tasks/test3/test3.h"
 #include "tasks/test4/test4.h"
@@ -33,6 +34,7 @@ Kestrova::Kestrova(QWidget *parent)
 
     cal = new Calibration(this);
     test4 = new Test4(this);
+    test1 = new Test1(this);
     test2 = new Test2(this);
     test3 = new Test3(this);
     newPatient = new NewPatient(this);
@@ -218,7 +220,7 @@ void Kestrova::raiseSessionCounter(int task)
 }
 
 // Each launch raises the task's counter; the task window then starts its run with the options.
-void Kestrova::toTest1() { raiseSessionCounter(1); }
+void Kestrova::toTest1() { startRecognition(1, 0); }
 void Kestrova::toTest2()
 {
     raiseSessionCounter(2);
@@ -236,9 +238,17 @@ void Kestrova::toTest4()
     raiseSessionCounter(4);
     test4->goTest4(ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(), ui.cb_parameters->isChecked());
 }
-void Kestrova::toTest5() { raiseSessionCounter(5); }
-void Kestrova::toTest6() { raiseSessionCounter(6); }
-void Kestrova::toTest7() { raiseSessionCounter(7); }
+void Kestrova::toTest5() { startRecognition(5, 1); }
+void Kestrova::toTest6() { startRecognition(6, 2); }
+void Kestrova::toTest7() { startRecognition(7, 3); }
+
+// The visual recognition battery (task 1, mode 0) and its three subtasks (tasks 5 to 7).
+void Kestrova::startRecognition(int task, int mode)
+{
+    raiseSessionCounter(task);
+    test1->goTest1(mode, ui.cb_withInstruction->isChecked(), ui.cb_withTraining->isChecked(),
+                   ui.cb_parameters->isChecked(), ui.cb_fixedDuration->isChecked());
+}
 
 bool Kestrova::addNewPatient()
 {

@@ -14,6 +14,7 @@ class Preferences;
 class QLineEdit;
 class Result;
 class QTimer;
+class Test1;
 class Test2;
 class Test3;
 class Test4;
@@ -54,6 +55,7 @@ private:
     // Raises task N's session counter in the context and shows it beside its button; the
     // counter becomes permanent only when the task writes it into the patient list.
     void raiseSessionCounter(int task);
+    void startRecognition(int task, int mode);
     QLineEdit *sessionBox(int task) const;
     void refreshAssessorLabels();
     void createTrialLog();
@@ -75,6 +77,7 @@ private:
     Ui::KestrovaClass ui;
     Calibration *cal = nullptr;
     Test4 *test4 = nullptr;
+    Test1 *test1 = nullptr;
     Test2 *test2 = nullptr;
     Test3 *test3 = nullptr;
     NewPatient *newPatient = nullptr;

@@ -169,8 +169,8 @@ bool Driver::setOptions(QString *error)
     {
         const char *box;
         bool checked;
-    } options[] = {{"cb_withInstruction", false}, {"cb_withTraining", false}, {"cb_parameters", true},
-                   {"cb_fixedDuration", false}};
+    } options[] = {{"cb_withInstruction", false}, {"cb_withTraining", m_strategy.withTraining()},
+                   {"cb_parameters", true}, {"cb_fixedDuration", false}, {"cb_subTask", m_strategy.task() > 4}};
     for (const auto &option : options) {
         auto *box = child<QCheckBox>(&m_main, option.box);
         if (!box || !box->isEnabled()) {

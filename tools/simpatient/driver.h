@@ -8,7 +8,8 @@ class TaskStrategy;
 
 // Runs one task through the real windows as the assessor would: the patient is added through
 // the new-patient dialog when the list does not hold it, chosen in the combo, the options are
-// set (no instructions, no training, "Parameters"), the task's button is pressed, the
+// set (no instructions, training as the strategy asks, "Parameters"), the screen calibrated
+// through the preferences when the task needs it and it has not been, the task's button is pressed, the
 // strategy does the block, "Main Menu" files the report. Every step that does not happen in
 // time ends the run with a message saying which.
 class Driver

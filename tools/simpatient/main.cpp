@@ -27,6 +27,7 @@
 #include "memorypatient.h"
 #include "motionpatient.h"
 #include "patients/identity.h"
+#include "recognitionpatient.h"
 
 namespace {
 bool verbose = false;
@@ -44,10 +45,15 @@ int fail(const QString &message, int code = 1)
     return code;
 }
 
-// The strategy of task N; task 1 joins here as its window comes.
+// The strategy of task N.
 std::unique_ptr<TaskStrategy> strategyFor(int task, unsigned int seed)
 {
     switch (task) {
+    case 1:
+    case 5:
+    case 6:
+    case 7:
+        return std::make_unique<RecognitionPatient>(task, seed);
     case 2:
         return std::make_unique<AttentionPatient>(seed);
     case 3:
@@ -68,7 +74,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs a Kestrova task with a simulated patient."));
     parser.addHelpOption();
-    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (2, 3, 4)."),
+    const QCommandLineOption taskOption(QStringLiteral("task"), QStringLiteral("Task number (1 to 7)."),
                                         QStringLiteral("N"));
     const QCommandLineOption patientOption(QStringLiteral("patient"),
                                            QStringLiteral("The patient as 'Last;First;dd.MM.yyyy'."),
@@ -84,6 +90,7 @@ int main(int argc, char *argv[])
     parser.addOptions(AttentionPatient::modelOptions());
     parser.addOptions(MotionPatient::modelOptions());
     parser.addOptions(MemoryPatient::modelOptions());
+    parser.addOptions(RecognitionPatient::modelOptions());
     parser.process(app);
 
     bool ok = false;
@@ -121,7 +128,7 @@ int main(int argc, char *argv[])
 
     std::unique_ptr<TaskStrategy> strategy = strategyFor(task, seed);
     if (!strategy)
-        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 2, 3, 4)").arg(task), 2);
+        return fail(QStringLiteral("task %1 has no simulated patient yet (available: 1 to 7)").arg(task), 2);
     QString error;
     if (!strategy->configure(parser, &error))
         return fail(error, 2);

@@ -19,6 +19,10 @@ public:
     virtual int resultTable() const = 0;          // results_T<n>.csv
     virtual const char *windowClass() const = 0;  // class name of the task window
     virtual const char *buttonName() const = 0;   // the main window's button
+    // Whether the assessor ticks "With training".
+    virtual bool withTraining() const { return false; }
+    // Whether the task sizes its stimuli in millimetres and so needs a calibrated screen.
+    virtual bool needsCalibration() const { return false; }
 
     // Reads the patient model from the command line (the options the strategy declares);
     // false with a message for a value that makes no sense.
