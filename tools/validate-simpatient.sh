@@ -6,6 +6,7 @@
 #
 #   tools/validate-simpatient.sh TASK RUNS [model options of kestrova-simpatient]
 #   e.g. tools/validate-simpatient.sh 2 10 --spread 15
+#        tools/validate-simpatient.sh 5 10 --thresholds 80,150,250
 #
 # Needs a build (bash scripts/build.sh). JOBS=2 runs two patients at a time; KEEP=1 keeps the
 # trees (their Results folders) and prints where.
@@ -64,6 +65,16 @@ t4_slope 14 $factor
 average_f 12 $(awk -v g="$gm" -v f="$factor" 'BEGIN { print g * f ^ 2.5 }')
 average_l 13 $(awk -v g="$gm" -v f="$factor" 'BEGIN { print g * f ^ 2.5 }')"
     ;;
+1|5|6|7)
+    # The staircase settles where half of the answers are right: the thresholds given. Only
+    # the subtasks the task runs have a column.
+    IFS=, read -r central peripheral dual <<<"$(option thresholds 80,150,250)"
+    measures=""
+    [ "$task" = 1 ] || [ "$task" = 5 ] && measures+="t1_central 12 $central"$'\n'
+    [ "$task" = 1 ] || [ "$task" = 6 ] && measures+="t1_peripheral 19 $peripheral"$'\n'
+    [ "$task" = 1 ] || [ "$task" = 7 ] && measures+="t1_dual 26 $dual"
+    measures=$(printf '%s' "$measures" | sed '/^$/d')
+    ;;
 *)
     echo "Task $task has no measures to validate here yet." >&2
     exit 2
@@ -110,3 +121,5 @@ while read -r name column given; do
             printf "%-14s %10s %12.2f %10.2f\n", name, given, mean, sqrt(var > 0 ? var : 0)
         }'
 done <<<"$measures"
+unstable=$(grep -l "message: Unstable" "$work"/run*/stdout 2>/dev/null | wc -l || true)
+echo "runs ended unstable: $unstable"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include <QApplication>
 #include <QDialog>
@@ -14,6 +15,7 @@
 
 #include "simulatedinput.h"
 #include "stimuli/drawwidgets.h"
+#include "tasks/taskwindow.h"
 
 namespace {
 const char *const centralNames[5] = {"pb_uniform", "pb_shape", "pb_contrast", "pb_orientation", "pb_size"};
@@ -327,7 +329,15 @@ QString RecognitionPatient::summary() const
                          .arg(m_correct[s])
                          .arg(m_thresholds[s]);
     }
-    for (const auto &[nominal, errors] : m_exposureErrors)
+    // The window's own stamps of every stimulus: offset − onset − nominal, per exposure.
+    std::map<int, std::vector<double>> exposureErrors;
+    if (const auto *task = qobject_cast<const TaskWindow *>(m_window.data())) {
+        for (const TaskWindow::StimulusSpan &span : task->stimulusSpans()) {
+            if (span.offsetNs >= 0)
+                exposureErrors[span.nominalMs].push_back(span.errorMs());
+        }
+    }
+    for (const auto &[nominal, errors] : exposureErrors)
         lines << QStringLiteral("exposure %1 ms, offset - onset - nominal: %2").arg(nominal).arg(percentiles(errors));
     for (const QString &message : m_messages)
         lines << QStringLiteral("message: %1").arg(message);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <map>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -90,6 +89,4 @@ private:
     std::array<int, 3> m_trials{};
     std::array<int, 3> m_correct{};
     QStringList m_messages;
-    // Offset − onset − nominal (ms) per nominal exposure, from the window's stamps.
-    std::map<int, std::vector<double>> m_exposureErrors;
 };
