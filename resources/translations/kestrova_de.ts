@@ -471,6 +471,208 @@ Geben Sie die Länge der Linie in mm ein :</translation>
         </message>
     </context>
     <context>
+        <name>Test1</name>
+        <message>
+            <source>Visual
+recognition</source>
+            <translation>Visuelles
+Erkennen</translation>
+        </message>
+        <message>
+            <source>Central
+vision</source>
+            <translation>Zentrales
+Sehen</translation>
+        </message>
+        <message>
+            <source>Peripheral
+vision</source>
+            <translation>Peripheres
+Sehen</translation>
+        </message>
+        <message>
+            <source>Dual task</source>
+            <translation>Doppelaufgabe</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Beispiel</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated.
+Please calibrate it first (Preferences).</source>
+            <translation>Der Bildschirm ist nicht kalibriert.
+Bitte zuerst kalibrieren (Einstellungen).</translation>
+        </message>
+        <message>
+            <source>Unable to start!
+Please undergo training!</source>
+            <translation>Start nicht möglich!
+Bitte zuerst das Training durchführen!</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</source>
+            <translation>Darbietungszeit &gt; 4633ms
+Gesichtsfeld prüfen und
+Training dieser Teilaufgabe neu beginnen</translation>
+        </message>
+        <message>
+            <source>Unstable measures, please start task over again</source>
+            <translation>Instabile Messwerte, bitte die Aufgabe neu beginnen</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>%1 konnte nicht geschrieben werden
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test1Class</name>
+        <message>
+            <source>Visual recognition task</source>
+            <translation>Visuelle Erkennung</translation>
+        </message>
+        <message>
+            <source>Identical</source>
+            <translation>Gleich</translation>
+        </message>
+        <message>
+            <source>Shape</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Kontrast</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Ausrichtung</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>LOS</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Weiter</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Ergebnisse</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hauptmenü</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_S1</source>
+            <translation>Timer_S1</translation>
+        </message>
+        <message>
+            <source>Timer_S2</source>
+            <translation>Timer_S2</translation>
+        </message>
+        <message>
+            <source>Timer_S3</source>
+            <translation>Timer_S3</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Zyklus :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Aufgabe :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Teilaufgabe :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>No S1 :</source>
+            <translation>Nr. S1 :</translation>
+        </message>
+        <message>
+            <source>No S2 :</source>
+            <translation>Nr. S2 :</translation>
+        </message>
+        <message>
+            <source>No S3 :</source>
+            <translation>Nr. S3 :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Ergebnis :</translation>
+        </message>
+        <message>
+            <source>Smaller</source>
+            <translation>Verkleinerung</translation>
+        </message>
+        <message>
+            <source>Separator</source>
+            <translation>Abstand</translation>
+        </message>
+        <message>
+            <source>Arrow</source>
+            <translation>Pfeil</translation>
+        </message>
+        <message>
+            <source>Ratio</source>
+            <translation>Verhältnis</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Radius</translation>
+        </message>
+        <message>
+            <source>Pitch H :</source>
+            <translation>Raster H :</translation>
+        </message>
+        <message>
+            <source>Pitch V :</source>
+            <translation>Raster V :</translation>
+        </message>
+    </context>
+    <context>
         <name>Test2</name>
         <message>
             <source>Attention

@@ -471,6 +471,208 @@ Enter the value of the line in mm :</translation>
         </message>
     </context>
     <context>
+        <name>Test1</name>
+        <message>
+            <source>Visual
+recognition</source>
+            <translation>Visual
+recognition</translation>
+        </message>
+        <message>
+            <source>Central
+vision</source>
+            <translation>Central
+vision</translation>
+        </message>
+        <message>
+            <source>Peripheral
+vision</source>
+            <translation>Peripheral
+vision</translation>
+        </message>
+        <message>
+            <source>Dual task</source>
+            <translation>Dual task</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Example</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated.
+Please calibrate it first (Preferences).</source>
+            <translation>The screen is not calibrated.
+Please calibrate it first (Preferences).</translation>
+        </message>
+        <message>
+            <source>Unable to start!
+Please undergo training!</source>
+            <translation>Unable to start!
+Please undergo training!</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</source>
+            <translation>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</translation>
+        </message>
+        <message>
+            <source>Unstable measures, please start task over again</source>
+            <translation>Unstable measures, please start task over again</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Failed to write %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test1Class</name>
+        <message>
+            <source>Visual recognition task</source>
+            <translation>Visual recognition task</translation>
+        </message>
+        <message>
+            <source>Identical</source>
+            <translation>Identical</translation>
+        </message>
+        <message>
+            <source>Shape</source>
+            <translation>Shape</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Orientation</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Size</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Main Menu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_S1</source>
+            <translation>Timer_S1</translation>
+        </message>
+        <message>
+            <source>Timer_S2</source>
+            <translation>Timer_S2</translation>
+        </message>
+        <message>
+            <source>Timer_S3</source>
+            <translation>Timer_S3</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Time Cycle :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Task :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Subtask :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>No :</translation>
+        </message>
+        <message>
+            <source>No S1 :</source>
+            <translation>No S1 :</translation>
+        </message>
+        <message>
+            <source>No S2 :</source>
+            <translation>No S2 :</translation>
+        </message>
+        <message>
+            <source>No S3 :</source>
+            <translation>No S3 :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Result :</translation>
+        </message>
+        <message>
+            <source>Smaller</source>
+            <translation>Smaller</translation>
+        </message>
+        <message>
+            <source>Separator</source>
+            <translation>Separator</translation>
+        </message>
+        <message>
+            <source>Arrow</source>
+            <translation>Arrow</translation>
+        </message>
+        <message>
+            <source>Ratio</source>
+            <translation>Ratio</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Radius</translation>
+        </message>
+        <message>
+            <source>Pitch H :</source>
+            <translation>Pitch H :</translation>
+        </message>
+        <message>
+            <source>Pitch V :</source>
+            <translation>Pitch V :</translation>
+        </message>
+    </context>
+    <context>
         <name>Test2</name>
         <message>
             <source>Attention

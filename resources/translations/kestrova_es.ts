@@ -471,6 +471,208 @@ Introduzca la longitud de la línea en mm :</translation>
         </message>
     </context>
     <context>
+        <name>Test1</name>
+        <message>
+            <source>Visual
+recognition</source>
+            <translation>Reconocimiento
+visual</translation>
+        </message>
+        <message>
+            <source>Central
+vision</source>
+            <translation>Visión
+central</translation>
+        </message>
+        <message>
+            <source>Peripheral
+vision</source>
+            <translation>Visión
+periférica</translation>
+        </message>
+        <message>
+            <source>Dual task</source>
+            <translation>Doble tarea</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Ejemplo</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated.
+Please calibrate it first (Preferences).</source>
+            <translation>La pantalla no está calibrada.
+Calíbrela primero (Preferencias).</translation>
+        </message>
+        <message>
+            <source>Unable to start!
+Please undergo training!</source>
+            <translation>¡No se puede iniciar!
+¡Realice primero el entrenamiento!</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</source>
+            <translation>Tiempo de exposición &gt; 4633ms
+Compruebe el campo visual y
+repita el entrenamiento de esta subtarea</translation>
+        </message>
+        <message>
+            <source>Unstable measures, please start task over again</source>
+            <translation>Medidas inestables, repita la tarea</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>No se pudo escribir %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test1Class</name>
+        <message>
+            <source>Visual recognition task</source>
+            <translation>Reconocimiento visual</translation>
+        </message>
+        <message>
+            <source>Identical</source>
+            <translation>Idénticas</translation>
+        </message>
+        <message>
+            <source>Shape</source>
+            <translation>Forma</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contraste</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Orientación</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Tamaño</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>YA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuar</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menú principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Tempor_01</translation>
+        </message>
+        <message>
+            <source>Timer_S1</source>
+            <translation>Tempor_S1</translation>
+        </message>
+        <message>
+            <source>Timer_S2</source>
+            <translation>Tempor_S2</translation>
+        </message>
+        <message>
+            <source>Timer_S3</source>
+            <translation>Tempor_S3</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Tempor_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Tempor_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Tempor_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Tempor_06</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Número</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Ciclo :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tarea :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Subtarea :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N.º :</translation>
+        </message>
+        <message>
+            <source>No S1 :</source>
+            <translation>N.º S1 :</translation>
+        </message>
+        <message>
+            <source>No S2 :</source>
+            <translation>N.º S2 :</translation>
+        </message>
+        <message>
+            <source>No S3 :</source>
+            <translation>N.º S3 :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Resultado :</translation>
+        </message>
+        <message>
+            <source>Smaller</source>
+            <translation>Reducción</translation>
+        </message>
+        <message>
+            <source>Separator</source>
+            <translation>Separación</translation>
+        </message>
+        <message>
+            <source>Arrow</source>
+            <translation>Flecha</translation>
+        </message>
+        <message>
+            <source>Ratio</source>
+            <translation>Proporción</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Radio</translation>
+        </message>
+        <message>
+            <source>Pitch H :</source>
+            <translation>Paso H :</translation>
+        </message>
+        <message>
+            <source>Pitch V :</source>
+            <translation>Paso V :</translation>
+        </message>
+    </context>
+    <context>
         <name>Test2</name>
         <message>
             <source>Attention

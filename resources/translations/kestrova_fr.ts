@@ -471,6 +471,208 @@ Entrez la longueur de la ligne en mm :</translation>
         </message>
     </context>
     <context>
+        <name>Test1</name>
+        <message>
+            <source>Visual
+recognition</source>
+            <translation>Reconnaissance
+visuelle</translation>
+        </message>
+        <message>
+            <source>Central
+vision</source>
+            <translation>Vision
+centrale</translation>
+        </message>
+        <message>
+            <source>Peripheral
+vision</source>
+            <translation>Vision
+périphérique</translation>
+        </message>
+        <message>
+            <source>Dual task</source>
+            <translation>Double tâche</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Exemple</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated.
+Please calibrate it first (Preferences).</source>
+            <translation>L'écran n'est pas calibré.
+Veuillez d'abord le calibrer (Préférences).</translation>
+        </message>
+        <message>
+            <source>Unable to start!
+Please undergo training!</source>
+            <translation>Démarrage impossible !
+Veuillez d'abord faire l'entraînement !</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</source>
+            <translation>Temps d'exposition &gt; 4633ms
+Vérifiez le champ visuel et
+recommencez l'entraînement de cette sous-tâche</translation>
+        </message>
+        <message>
+            <source>Unstable measures, please start task over again</source>
+            <translation>Mesures instables, veuillez recommencer la tâche</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Impossible d'écrire %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test1Class</name>
+        <message>
+            <source>Visual recognition task</source>
+            <translation>Reconnaissance visuelle</translation>
+        </message>
+        <message>
+            <source>Identical</source>
+            <translation>Identiques</translation>
+        </message>
+        <message>
+            <source>Shape</source>
+            <translation>Forme</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contraste</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Orientation</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>GO</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continuer</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principal</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Minuterie_01</translation>
+        </message>
+        <message>
+            <source>Timer_S1</source>
+            <translation>Minuterie_S1</translation>
+        </message>
+        <message>
+            <source>Timer_S2</source>
+            <translation>Minuterie_S2</translation>
+        </message>
+        <message>
+            <source>Timer_S3</source>
+            <translation>Minuterie_S3</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Minuterie_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Minuterie_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Minuterie_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Minuterie_06</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Cycle :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Tâche :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Sous-tâche :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N° :</translation>
+        </message>
+        <message>
+            <source>No S1 :</source>
+            <translation>N° S1 :</translation>
+        </message>
+        <message>
+            <source>No S2 :</source>
+            <translation>N° S2 :</translation>
+        </message>
+        <message>
+            <source>No S3 :</source>
+            <translation>N° S3 :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Résultat :</translation>
+        </message>
+        <message>
+            <source>Smaller</source>
+            <translation>Réduction</translation>
+        </message>
+        <message>
+            <source>Separator</source>
+            <translation>Écart</translation>
+        </message>
+        <message>
+            <source>Arrow</source>
+            <translation>Flèche</translation>
+        </message>
+        <message>
+            <source>Ratio</source>
+            <translation>Rapport</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Rayon</translation>
+        </message>
+        <message>
+            <source>Pitch H :</source>
+            <translation>Pas H :</translation>
+        </message>
+        <message>
+            <source>Pitch V :</source>
+            <translation>Pas V :</translation>
+        </message>
+    </context>
+    <context>
         <name>Test2</name>
         <message>
             <source>Attention

@@ -471,6 +471,208 @@ Inserire la lunghezza della linea in mm :</translation>
         </message>
     </context>
     <context>
+        <name>Test1</name>
+        <message>
+            <source>Visual
+recognition</source>
+            <translation>Riconoscimento
+visivo</translation>
+        </message>
+        <message>
+            <source>Central
+vision</source>
+            <translation>Visione
+centrale</translation>
+        </message>
+        <message>
+            <source>Peripheral
+vision</source>
+            <translation>Visione
+periferica</translation>
+        </message>
+        <message>
+            <source>Dual task</source>
+            <translation>Doppio compito</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Esempio</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated.
+Please calibrate it first (Preferences).</source>
+            <translation>Lo schermo non è calibrato.
+Calibrarlo prima (Preferenze).</translation>
+        </message>
+        <message>
+            <source>Unable to start!
+Please undergo training!</source>
+            <translation>Impossibile iniziare!
+Eseguire prima l'allenamento!</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</source>
+            <translation>Tempo di esposizione &gt; 4633ms
+Controllare il campo visivo e
+ripetere l'allenamento di questo sottocompito</translation>
+        </message>
+        <message>
+            <source>Unstable measures, please start task over again</source>
+            <translation>Misure instabili, ripetere il compito</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Impossibile scrivere %1
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test1Class</name>
+        <message>
+            <source>Visual recognition task</source>
+            <translation>Riconoscimento visivo</translation>
+        </message>
+        <message>
+            <source>Identical</source>
+            <translation>Identiche</translation>
+        </message>
+        <message>
+            <source>Shape</source>
+            <translation>Forma</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrasto</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Orientamento</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Dimensione</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>VIA</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continua</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Menu principale</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_S1</source>
+            <translation>Timer_S1</translation>
+        </message>
+        <message>
+            <source>Timer_S2</source>
+            <translation>Timer_S2</translation>
+        </message>
+        <message>
+            <source>Timer_S3</source>
+            <translation>Timer_S3</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Ciclo :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Compito :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Sottocompito :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>N. :</translation>
+        </message>
+        <message>
+            <source>No S1 :</source>
+            <translation>N. S1 :</translation>
+        </message>
+        <message>
+            <source>No S2 :</source>
+            <translation>N. S2 :</translation>
+        </message>
+        <message>
+            <source>No S3 :</source>
+            <translation>N. S3 :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Risultato :</translation>
+        </message>
+        <message>
+            <source>Smaller</source>
+            <translation>Riduzione</translation>
+        </message>
+        <message>
+            <source>Separator</source>
+            <translation>Distanza</translation>
+        </message>
+        <message>
+            <source>Arrow</source>
+            <translation>Freccia</translation>
+        </message>
+        <message>
+            <source>Ratio</source>
+            <translation>Rapporto</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Raggio</translation>
+        </message>
+        <message>
+            <source>Pitch H :</source>
+            <translation>Passo O :</translation>
+        </message>
+        <message>
+            <source>Pitch V :</source>
+            <translation>Passo V :</translation>
+        </message>
+    </context>
+    <context>
         <name>Test2</name>
         <message>
             <source>Attention

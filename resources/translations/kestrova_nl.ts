@@ -471,6 +471,208 @@ Voer de lengte van de lijn in mm in :</translation>
         </message>
     </context>
     <context>
+        <name>Test1</name>
+        <message>
+            <source>Visual
+recognition</source>
+            <translation>Visuele
+herkenning</translation>
+        </message>
+        <message>
+            <source>Central
+vision</source>
+            <translation>Centraal
+zien</translation>
+        </message>
+        <message>
+            <source>Peripheral
+vision</source>
+            <translation>Perifeer
+zien</translation>
+        </message>
+        <message>
+            <source>Dual task</source>
+            <translation>Dubbeltaak</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Voorbeeld</translation>
+        </message>
+        <message>
+            <source>The screen is not calibrated.
+Please calibrate it first (Preferences).</source>
+            <translation>Het scherm is niet gekalibreerd.
+Eerst kalibreren (Voorkeuren).</translation>
+        </message>
+        <message>
+            <source>Unable to start!
+Please undergo training!</source>
+            <translation>Starten niet mogelijk!
+Eerst de training doen!</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fout</translation>
+        </message>
+        <message>
+            <source>Exposure time &gt; 4633ms
+Check visual fields and
+start training over again for this subtask</source>
+            <translation>Aanbiedingstijd &gt; 4633ms
+Controleer het gezichtsveld en
+begin de training van deze deeltaak opnieuw</translation>
+        </message>
+        <message>
+            <source>Unstable measures, please start task over again</source>
+            <translation>Onstabiele metingen, begin de taak opnieuw</translation>
+        </message>
+        <message>
+            <source>Failed to write %1
+%2</source>
+            <translation>Kan %1 niet schrijven
+%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test1Class</name>
+        <message>
+            <source>Visual recognition task</source>
+            <translation>Visuele herkenning</translation>
+        </message>
+        <message>
+            <source>Identical</source>
+            <translation>Gelijk</translation>
+        </message>
+        <message>
+            <source>Shape</source>
+            <translation>Vorm</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Oriëntatie</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Grootte</translation>
+        </message>
+        <message>
+            <source>GO</source>
+            <translation>START</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Verder</translation>
+        </message>
+        <message>
+            <source>Results</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>Main Menu</source>
+            <translation>Hoofdmenu</translation>
+        </message>
+        <message>
+            <source>Timer_01</source>
+            <translation>Timer_01</translation>
+        </message>
+        <message>
+            <source>Timer_S1</source>
+            <translation>Timer_S1</translation>
+        </message>
+        <message>
+            <source>Timer_S2</source>
+            <translation>Timer_S2</translation>
+        </message>
+        <message>
+            <source>Timer_S3</source>
+            <translation>Timer_S3</translation>
+        </message>
+        <message>
+            <source>Timer_03</source>
+            <translation>Timer_03</translation>
+        </message>
+        <message>
+            <source>Timer_04</source>
+            <translation>Timer_04</translation>
+        </message>
+        <message>
+            <source>Timer_05</source>
+            <translation>Timer_05</translation>
+        </message>
+        <message>
+            <source>Timer_06</source>
+            <translation>Timer_06</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Aantal</translation>
+        </message>
+        <message>
+            <source>Time Cycle :</source>
+            <translation>Cyclus :</translation>
+        </message>
+        <message>
+            <source>Task :</source>
+            <translation>Taak :</translation>
+        </message>
+        <message>
+            <source>Subtask :</source>
+            <translation>Deeltaak :</translation>
+        </message>
+        <message>
+            <source>No :</source>
+            <translation>Nr. :</translation>
+        </message>
+        <message>
+            <source>No S1 :</source>
+            <translation>Nr. S1 :</translation>
+        </message>
+        <message>
+            <source>No S2 :</source>
+            <translation>Nr. S2 :</translation>
+        </message>
+        <message>
+            <source>No S3 :</source>
+            <translation>Nr. S3 :</translation>
+        </message>
+        <message>
+            <source>Result :</source>
+            <translation>Resultaat :</translation>
+        </message>
+        <message>
+            <source>Smaller</source>
+            <translation>Verkleining</translation>
+        </message>
+        <message>
+            <source>Separator</source>
+            <translation>Afstand</translation>
+        </message>
+        <message>
+            <source>Arrow</source>
+            <translation>Pijl</translation>
+        </message>
+        <message>
+            <source>Ratio</source>
+            <translation>Verhouding</translation>
+        </message>
+        <message>
+            <source>Radius</source>
+            <translation>Straal</translation>
+        </message>
+        <message>
+            <source>Pitch H :</source>
+            <translation>Pitch H :</translation>
+        </message>
+        <message>
+            <source>Pitch V :</source>
+            <translation>Pitch V :</translation>
+        </message>
+    </context>
+    <context>
         <name>Test2</name>
         <message>
             <source>Attention

@@ -1179,22 +1179,25 @@ void Test1::practicePosition()
     startPractice(subtask);
 }
 
-void Test1::i_sequence10()
+// The title screen of the peripheral or the dual subtask's instructions.
+void Test1::showSubtaskInstructions(int s)
 {
     inInstruction = true;
-    subtask = peripheral;
+    subtask = s;
     hideStimuli();
     hideAnswerButtons();
     showPhase(0);
-    ui.lbl_instruction->setText(subtaskName[2]);
+    ui.lbl_instruction->setText(subtaskName[s + 1]);
     ui.lbl_instruction->show();
     ui.pb_go->hide();
     ui.pb_next->move(frameBottomRight(ui.pb_next));
     ui.pb_next->show();
     setCursor(Qt::ArrowCursor);
     moveCursorTo(ui.pb_next);
-    instrStep = 11;
+    instrStep = 10 * s + 1;
 }
+
+void Test1::i_sequence10() { showSubtaskInstructions(peripheral); }
 
 void Test1::i_sequence11()
 {
@@ -1216,22 +1219,7 @@ void Test1::i_sequence14() { startPractice(peripheral); }
 void Test1::i_sequence15() { i_sequence7(); }
 void Test1::i_sequence16() { i_sequence8(); }
 
-void Test1::i_sequence20()
-{
-    inInstruction = true;
-    subtask = dual;
-    hideStimuli();
-    hideAnswerButtons();
-    showPhase(0);
-    ui.lbl_instruction->setText(subtaskName[3]);
-    ui.lbl_instruction->show();
-    ui.pb_go->hide();
-    ui.pb_next->move(frameBottomRight(ui.pb_next));
-    ui.pb_next->show();
-    setCursor(Qt::ArrowCursor);
-    moveCursorTo(ui.pb_next);
-    instrStep = 21;
-}
+void Test1::i_sequence20() { showSubtaskInstructions(dual); }
 
 void Test1::i_sequence21()
 {

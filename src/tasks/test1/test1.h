@@ -159,6 +159,7 @@ private:
     void practicePosition();
     void startPractice(int subtask);
     void startDemo(int subtask);
+    void showSubtaskInstructions(int subtask);
     void stopDemo();
     void closeInstructions();
 

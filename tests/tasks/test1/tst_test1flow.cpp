@@ -130,6 +130,8 @@ private slots:
     void pauseAndErrorKeys();
     void answers_data();
     void answers();
+    void instructionsOnly_data();
+    void instructionsOnly();
     void batteryTakesEachSubtaskOncePerThree();
     void escapeKeepsCounterWritesTraining();
     void realTimersRunATrial();
@@ -307,6 +309,49 @@ void TestTest1Flow::answers()
     static const int fine[] = {17, 17, 33, 33, 50, 67, 83, 117, 150, 217, 283, 367};
     QCOMPARE(run.get<QLineEdit>(mode == 1 ? "le_timer02_S1" : mode == 2 ? "le_timer02_S2" : "le_timer02_S3")->text(),
              QString::number(fine[level]));
+}
+
+void TestTest1Flow::instructionsOnly_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("battery: three subtasks") << 0 << 14;
+    QTest::newRow("central") << 1 << 5;
+    QTest::newRow("peripheral") << 2 << 4;
+    QTest::newRow("dual") << 3 << 4;
+}
+
+// Title, chart (central), demonstration, example and practice per subtask, then the window
+// closes; the practice answers are not scored and nothing reaches a file.
+void TestTest1Flow::instructionsOnly()
+{
+    QFETCH(int, mode);
+    QFETCH(int, clicks);
+    Run run;
+    run.window->goTest1(mode, true, false, false, false);
+    int clicked = 0;
+    bool practised = false;
+    for (int i = 0; i < 60 && run.window->isVisible(); ++i) {
+        if (!run.get<QPushButton>("pb_next")->isVisible()) {
+            run.step("i_sequence7");   // the practice stimulus ends, then the mask
+            run.step("i_sequence8");
+            // One practice answer: it starts the next practice trial.
+            if (!practised)
+                run.click(run.get<QPushButton>("pb_uniform")->isVisible() ? "pb_shape" : "pb_pos2");
+            practised = true;
+            continue;
+        }
+        practised = false;
+        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
+        run.key(Qt::Key_E);
+        run.click("pb_next");
+        ++clicked;
+    }
+    QVERIFY(!run.window->isVisible());
+    QCOMPARE(clicked, clicks);
+    QVERIFY(run.context.isEscapeSeq());
+    QCOMPARE(run.tree.read("Results/output.csv"), logHeader);
+    QCOMPARE(run.tree.read("Parameters/patients_list.txt"), Run::record("80;150;250"));
 }
 
 void TestTest1Flow::batteryTakesEachSubtaskOncePerThree()
