@@ -443,8 +443,13 @@ void TaskWindow::deliverDeferredInput()
 
 bool TaskWindow::openTrialLog()
 {
+    return openTrialLog(taskNumber);
+}
+
+bool TaskWindow::openTrialLog(int task)
+{
     // On failure the window is hidden and the assessor told why; the block does not start.
-    if (records.openTrialLog(taskNumber))
+    if (records.openTrialLog(task))
         return true;
     // The run never started: the main window restores the session counter.
     runOpen = false;

@@ -160,6 +160,9 @@ protected:
     // Opens the trial log for a test block; on failure the assessor has been told, the run
     // ends without being counted and false says the block must not start.
     bool openTrialLog();
+    // The same for a window that runs several tasks (the visual recognition battery and its
+    // subtasks): the test block belongs to task number `task`.
+    bool openTrialLog(int task);
     // Escape, the end of an instructions-only run or the window closed in the middle of a run:
     // `row` ("interrupted", or none) goes to the trial log, nothing is counted, and the main
     // window restores the session counter.
