@@ -625,7 +625,7 @@ void Test1::prepareTest()
     hideAnswerButtons();
     if (fixedDn)
         showTimeCycle();
-    if (!openTrialLog())
+    if (!openTrialLog(runTask))
         return;
     placeAtCenter(ui.pb_go);
     ui.pb_go->show();
@@ -863,7 +863,12 @@ void Test1::sequence6()
         stairs[subtask].countTrial();
     }
     if (!training) {
-        records.writeTrialRow(trialRow(), markedError || timedOut);
+        // Trials whose rows are lost are not measured: the run ends as if interrupted, and the
+        // assessor is told which file refused the row and why.
+        if (!records.writeTrialRow(trialRow(), markedError || timedOut)) {
+            finishTest(false);
+            return;
+        }
         if (!markedError) {
             switch (stairs.endOfTrial(subtask)) {
             case ExposureRun::Outcome::Unstable:
@@ -1273,15 +1278,22 @@ void Test1::endOfTest()
     }
     const qint64 elapsed = runClock.elapsed();
     duration = QTime(0, 0).addMSecs(int(elapsed - elapsed % 1000));
-    RecordRow row = RecordRow::leading(runTask, cal->isSessionNb(runTask), startTime);
-    row.duration(duration).integer(runTrials);
+    // The counter, the training values, the rows and the report are filed as one run.
+    CompletedRun run;
+    run.task = runTask;
+    run.table = 1;
+    run.rowStamp = startTime;
+    for (int s = 0; s < ExposureRun::subtaskCount; ++s)
+        run.otherFields.append({trainingField + s, QString::number(stairs[s].storedAfterRun(trainingRun))});
+    RecordRow columns;
+    columns.duration(duration).integer(runTrials);
     for (int s = 0; s < ExposureRun::subtaskCount; ++s) {
         const Staircase &stair = stairs[s];
         if (!ExposureRun::inMode(startMode, s)) {
-            row.empty(7);
+            columns.empty(7);
             continue;
         }
-        row.integer(stair.exposure())
+        columns.integer(stair.exposure())
             .integer(stair.missed())
             .integer(stair.reversals())
             .real(stair.sup())
@@ -1289,8 +1301,34 @@ void Test1::endOfTest()
             .real(stair.inf())
             .integer(stair.limitInf());
     }
-    records.finishRun(runTask, 1, row.line());
+    run.resultColumns = columns.fields();
+    run.report.task = 1;
+    run.report.session = {startTime, cal->isSessionNb(runTask), duration, runTrials};
+    for (int value : reportValues())
+        run.report.measures << value;
+    records.finishRun(run);
     finishTest(true);
+}
+
+// Per subtask: threshold, missed, reversals, upper and lower cluster means (whole ms) with
+// their boundary counts; zeros for a subtask the run did not have.
+std::array<int, 21> Test1::reportValues() const
+{
+    std::array<int, 21> values{};
+    for (int s = 0; s < ExposureRun::subtaskCount; ++s) {
+        if (!ExposureRun::inMode(startMode, s))
+            continue;
+        const Staircase &stair = stairs[s];
+        const int first = 7 * s;
+        values[first] = stair.exposure();
+        values[first + 1] = stair.missed();
+        values[first + 2] = stair.reversals();
+        values[first + 3] = int(stair.sup());
+        values[first + 4] = stair.limitSup();
+        values[first + 5] = int(stair.inf());
+        values[first + 6] = stair.limitInf();
+    }
+    return values;
 }
 
 void Test1::writeTrainingValues()
@@ -1310,8 +1348,8 @@ void Test1::writeTrainingValues()
 void Test1::finishTest(bool showResults)
 {
     stopAllTimers();
-    const bool wasOpen = runOpen;
-    if (wasOpen)
+    // A completed run filed its training values with its results.
+    if (runOpen && !showResults)
         writeTrainingValues();
     hideStimuli();
     hideAnswerButtons();
@@ -1333,21 +1371,7 @@ void Test1::finishTest(bool showResults)
 
 void Test1::fileReport(bool display)
 {
-    std::array<int, 21> values{};
-    for (int s = 0; s < ExposureRun::subtaskCount; ++s) {
-        if (!ExposureRun::inMode(startMode, s))
-            continue;
-        const Staircase &stair = stairs[s];
-        const int first = 7 * s;
-        values[first] = stair.exposure();
-        values[first + 1] = stair.missed();
-        values[first + 2] = stair.reversals();
-        values[first + 3] = int(stair.sup());
-        values[first + 4] = stair.limitSup();
-        values[first + 5] = int(stair.inf());
-        values[first + 6] = stair.limitInf();
-    }
-    const auto &v = values;
+    const std::array<int, 21> v = reportValues();
     result->goResult1(display, startTime, cal->isSessionNb(runTask), duration, runTrials, v[0], v[1], v[2], v[3],
                       v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13], v[14], v[15], v[16], v[17],
                       v[18], v[19], v[20]);

@@ -150,6 +150,7 @@ private:
     void advanceIndices();
     QByteArray trialRow() const;
     void endOfTest();
+    std::array<int, 21> reportValues() const;
     void failRun(const QString &text);
     // Closes the run: the training values into the patient list, and with results the
     // results buttons, else the window closes without results.
