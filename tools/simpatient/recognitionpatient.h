@@ -38,7 +38,6 @@ public:
     const char *windowClass() const override { return "Test1"; }
     const char *buttonName() const override;
     bool withTraining() const override { return true; }
-    bool needsCalibration() const override { return true; }
     bool start(QDialog *window, QString *error) override;
     bool finished() const override;
     QString summary() const override;

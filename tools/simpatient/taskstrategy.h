@@ -21,8 +21,6 @@ public:
     virtual const char *buttonName() const = 0;   // the main window's button
     // Whether the assessor ticks "With training".
     virtual bool withTraining() const { return false; }
-    // Whether the task sizes its stimuli in millimetres and so needs a calibrated screen.
-    virtual bool needsCalibration() const { return false; }
 
     // Reads the patient model from the command line (the options the strategy declares);
     // false with a message for a value that makes no sense.
