@@ -19,8 +19,10 @@ void TestTest2Timing::pressJudgedByArrival_data()
     QTest::addColumn<QString>("anchor");   // the scheduled moment the press is placed against
     QTest::addColumn<int>("offsetUs");
     // Before the end of the cue: not an answer; the trial goes on to its target.
+    QTest::newRow("5 ms before the cue ends") << "cue end" << -5000;
     QTest::newRow("1 ms before the cue ends") << "cue end" << -1000;
     // Before the target's onset: an anticipation, logged as how many ms too early.
+    QTest::newRow("5 ms before the target") << "target" << -5000;
     QTest::newRow("1 ms before the target") << "target" << -1000;
     QTest::newRow("5 ms after the target") << "target" << 5000;
 }
