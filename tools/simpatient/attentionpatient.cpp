@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "modeloptions.h"
 #include "simulatedinput.h"
 #include "tasks/taskwindow.h"
 
@@ -67,28 +68,14 @@ AttentionPatient::AttentionPatient(unsigned int seed, QObject *parent)
 
 QList<QCommandLineOption> AttentionPatient::modelOptions()
 {
-    QList<QCommandLineOption> options;
-    for (const auto &entry : modelTable)
-        options << QCommandLineOption(QString::fromLatin1(entry.name), QString::fromLatin1(entry.help),
-                                      QStringLiteral("value"));
-    return options;
+    return declareModelOptions(modelTable);
 }
 
 bool AttentionPatient::configure(const QCommandLineParser &parser, QString *error)
 {
     ReactionModel::Params params;
-    for (const auto &entry : modelTable) {
-        const QString name = QString::fromLatin1(entry.name);
-        if (!parser.isSet(name))
-            continue;
-        bool ok = false;
-        const double value = parser.value(name).toDouble(&ok);
-        if (!ok || value < entry.minimum || value > entry.maximum) {
-            *error = QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(entry.minimum).arg(entry.maximum);
-            return false;
-        }
-        params.*entry.value = value;
-    }
+    if (!readModelOptions(parser, modelTable, params, error))
+        return false;
     m_model = ReactionModel(m_seed, params);
     return true;
 }

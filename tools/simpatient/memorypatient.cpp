@@ -12,6 +12,7 @@
 
 #include "context/paths.h"
 #include "context/screenparams.h"
+#include "modeloptions.h"
 #include "simulatedinput.h"
 #include "tasks/taskwindow.h"
 
@@ -83,28 +84,14 @@ MemoryPatient::MemoryPatient(unsigned int seed, QObject *parent)
 
 QList<QCommandLineOption> MemoryPatient::modelOptions()
 {
-    QList<QCommandLineOption> options;
-    for (const auto &entry : modelTable)
-        options << QCommandLineOption(QString::fromLatin1(entry.name), QString::fromLatin1(entry.help),
-                                      QStringLiteral("value"));
-    return options;
+    return declareModelOptions(modelTable);
 }
 
 bool MemoryPatient::configure(const QCommandLineParser &parser, QString *error)
 {
     Model model;
-    for (const auto &entry : modelTable) {
-        const QString name = QString::fromLatin1(entry.name);
-        if (!parser.isSet(name))
-            continue;
-        bool ok = false;
-        const double value = parser.value(name).toDouble(&ok);
-        if (!ok || value < entry.minimum || value > entry.maximum) {
-            *error = QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(entry.minimum).arg(entry.maximum);
-            return false;
-        }
-        model.*entry.value = value;
-    }
+    if (!readModelOptions(parser, modelTable, model, error))
+        return false;
     m_model = PointingModel(m_seed, {model.sd, model.loadFactor, model.errors});
     m_exposureMs = model.exposureMs;
     m_blankMs = model.blankMs;

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "modeloptions.h"
 #include "simulatedinput.h"
 #include "stimuli/drawwidgets.h"
 #include "tasks/test3/test3.h"
@@ -103,30 +104,12 @@ MotionPatient::MotionPatient(unsigned int seed, QObject *parent)
 
 QList<QCommandLineOption> MotionPatient::modelOptions()
 {
-    QList<QCommandLineOption> options;
-    for (const auto &entry : modelTable) {
-        if (entry.help)
-            options << QCommandLineOption(QString::fromLatin1(entry.name), QString::fromLatin1(entry.help),
-                                          QStringLiteral("value"));
-    }
-    return options;
+    return declareModelOptions(modelTable);
 }
 
 bool MotionPatient::configure(const QCommandLineParser &parser, QString *error)
 {
-    for (const auto &entry : modelTable) {
-        const QString name = QString::fromLatin1(entry.name);
-        if (!parser.isSet(name))
-            continue;
-        bool ok = false;
-        const double value = parser.value(name).toDouble(&ok);
-        if (!ok || value < entry.minimum || value > entry.maximum) {
-            *error = QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(entry.minimum).arg(entry.maximum);
-            return false;
-        }
-        m_model.*entry.value = value;
-    }
-    return true;
+    return readModelOptions(parser, modelTable, m_model, error);
 }
 
 bool MotionPatient::start(QDialog *window, QString *error)
