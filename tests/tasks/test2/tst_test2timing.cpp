@@ -1,6 +1,81 @@
 #include <QtTest>
 
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <thread>
+#include <vector>
+
 #include "test2run.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+double ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Calls back when one of the watched stimuli is shown or hidden, with the moment on the
+// monotonic clock.
+struct StimulusWatch : QObject
+{
+    std::function<void(QObject *, bool shown, Clock::time_point)> seen;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            seen(watched, event->type() == QEvent::Show, Clock::now());
+        return false;
+    }
+};
+
+// A block of six trials on the real timers with short fixed parts, the asterisk and the target
+// watched. Space is pressed at a given moment from another thread, so that the press arrives
+// whatever the task's thread is doing then (waiting out a step's last moments, for instance).
+struct TimedRun : Run
+{
+    std::vector<std::thread> threads;
+    std::deque<Clock::time_point> sent;   // when each press was actually posted
+    StimulusWatch watch;
+    QWidget *asterisk = get<QLabel>("lbl_asterisk");
+    QWidget *target = stimulus("DrawRectangle");
+
+    ~TimedRun()
+    {
+        for (auto &thread : threads)
+            thread.join();
+    }
+    void start(const std::function<void(QObject *, bool shown, Clock::time_point)> &seen)
+    {
+        watch.seen = seen;
+        asterisk->installEventFilter(&watch);
+        target->installEventFilter(&watch);
+        window->goTest2(0, false, false, true, false);
+        setField("le_timer01", QStringLiteral("0"));
+        setField("le_timer05", QStringLiteral("0"));
+        setField("le_number", QStringLiteral("6"));
+        click("pb_go");
+    }
+    const Clock::time_point *pressAt(Clock::time_point when)
+    {
+        auto *press = new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        auto *release = new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        Clock::time_point *slot = &sent.emplace_back();
+        threads.emplace_back([receiver = window.get(), when, press, release, slot] {
+            std::this_thread::sleep_until(when);
+            *slot = Clock::now();
+            // Stamped like the window system's input, in ms of the monotonic clock.
+            const auto stamp = std::chrono::duration_cast<milliseconds>(slot->time_since_epoch());
+            press->setTimestamp(quint64(stamp.count()));
+            release->setTimestamp(quint64(stamp.count()));
+            QCoreApplication::postEvent(receiver, press);
+            QCoreApplication::postEvent(receiver, release);
+        });
+        return slot;
+    }
+};
+} // namespace
 
 // The attention task on its real timers: how long the cue and the interval last, and presses
 // judged by when they arrived. Run alone (timing on a busy machine says nothing).
@@ -35,51 +110,41 @@ void TestTest2Timing::pressJudgedByArrival()
 {
     QFETCH(QString, anchor);
     QFETCH(int, offsetUs);
-    Run run;
-    Presser presser;
-    StimulusWatch watch;
-    QWidget *asterisk = run.get<QLabel>("lbl_asterisk");
-    QWidget *target = run.stimulus("DrawRectangle");
     const auto offset = std::chrono::microseconds(offsetUs);
+    const bool anticipation = anchor == "target" && offsetUs < 0;
+    TimedRun run;
     int alertedSeen = 0;
-    bool alertedNow = false;
-    Clock::time_point cueOn, cueOff, targetOn;
+    bool inFirst = false;   // within the first alerted trial
+    Clock::time_point cueOff, targetOn;
     const Clock::time_point *sent = nullptr;
     // The cue ends 100 ms after the asterisk appears, the target is due 400 ms after the
-    // asterisk goes; a press after the target is placed from its appearance.
-    watch.seen = [&](QObject *stimulus, bool shown, Clock::time_point now) {
-        const bool first = alertedNow && alertedSeen == 1;
-        if (stimulus == asterisk) {
-            if (shown) {
-                alertedNow = true;
-                if (++alertedSeen == 1) {
-                    cueOn = now;
-                    if (anchor == "cue end")
-                        sent = presser.pressAt(run.window.get(), now + std::chrono::milliseconds(100) + offset);
-                }
-            } else if (first) {
-                cueOff = now;
-                if (anchor == "target" && offsetUs < 0)
-                    sent = presser.pressAt(run.window.get(), now + std::chrono::milliseconds(400) + offset);
-            }
-        } else if (shown) {
-            if (first)
+    // asterisk goes; a press after the target is placed from its appearance. Every other
+    // target is answered 30 ms after it appears.
+    run.start([&](QObject *stimulus, bool shown, Clock::time_point now) {
+        if (stimulus == run.asterisk && shown) {
+            inFirst = ++alertedSeen == 1;
+            if (inFirst && anchor == "cue end")
+                sent = run.pressAt(now + milliseconds(100) + offset);
+        } else if (stimulus == run.asterisk && inFirst) {
+            cueOff = now;
+            if (anticipation)
+                sent = run.pressAt(now + milliseconds(400) + offset);
+        } else if (stimulus == run.target && shown) {
+            if (inFirst)
                 targetOn = now;
-            if (first && anchor == "target" && offsetUs > 0)
-                sent = presser.pressAt(run.window.get(), now + offset);
-            else if (!(first && anchor == "target"))
-                presser.pressAt(run.window.get(), now + std::chrono::milliseconds(30));
-            alertedNow = false;
+            if (!inFirst || anchor != "target")
+                run.pressAt(now + milliseconds(30));
+            else if (offsetUs > 0)
+                sent = run.pressAt(now + offset);
+            inFirst = false;
         }
-    };
-    asterisk->installEventFilter(&watch);
-    target->installEventFilter(&watch);
-    run.goTimed(6);
-    const bool anticipation = anchor == "target" && offsetUs < 0;
+    });
+    QList<QByteArray> rows;
     QList<QByteArray> alerted;
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                 rows = run.logRows();
                                  alerted.clear();
-                                 for (const QByteArray &row : run.logRows()) {
+                                 for (const QByteArray &row : rows) {
                                      if (fields(row).value(9) == "2")
                                          alerted << row;
                                  }
@@ -88,7 +153,6 @@ void TestTest2Timing::pressJudgedByArrival()
                              20000);
     const auto first = fields(alerted[0]);
     const int rt = first[20].toInt();
-    auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
     if (anchor == "cue end") {
         if (*sent >= cueOff)
             QSKIP("the machine sent the press after the cue had ended");
@@ -101,7 +165,6 @@ void TestTest2Timing::pressJudgedByArrival()
         QCOMPARE(first[29], QByteArray("1"));
         QVERIFY2(rt < 0 && std::abs(rt - expected) <= 1.5, qPrintable(QStringLiteral("%1 %2").arg(rt).arg(expected)));
         // Presented again at once, at the same place.
-        const QList<QByteArray> rows = run.logRows();
         const auto next = fields(rows.value(rows.indexOf(alerted[0]) + 1));
         QCOMPARE(next.value(9), QByteArray("2"));
         QCOMPARE(next.value(21), first[21]);
@@ -118,30 +181,23 @@ void TestTest2Timing::pressJudgedByArrival()
 // runs by the simulated patient; here a wrong duration is caught.)
 void TestTest2Timing::cuesOnTheRealClock()
 {
-    Run run;
-    Presser presser;
-    StimulusWatch watch;
-    QWidget *asterisk = run.get<QLabel>("lbl_asterisk");
-    QWidget *target = run.stimulus("DrawRectangle");
+    TimedRun run;
     Clock::time_point shownAt;
     Clock::time_point hiddenAt;
     QList<double> cueMs;
     QList<double> intervalMs;
-    watch.seen = [&](QObject *stimulus, bool shown, Clock::time_point now) {
-        if (stimulus == asterisk) {
+    run.start([&](QObject *stimulus, bool shown, Clock::time_point now) {
+        if (stimulus == run.asterisk) {
             (shown ? shownAt : hiddenAt) = now;
             if (!shown)
-                cueMs << std::chrono::duration<double, std::milli>(hiddenAt - shownAt).count();
+                cueMs << ms(hiddenAt - shownAt);
         } else if (shown) {
             if (hiddenAt > shownAt)
-                intervalMs << std::chrono::duration<double, std::milli>(now - hiddenAt).count();
+                intervalMs << ms(now - hiddenAt);
             shownAt = hiddenAt = {};
-            presser.pressAt(run.window.get(), now + std::chrono::milliseconds(20));
+            run.pressAt(now + milliseconds(20));
         }
-    };
-    asterisk->installEventFilter(&watch);
-    target->installEventFilter(&watch);
-    run.goTimed(6);
+    });
     QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>("pb_results")->isVisible(), 20000);
     QCOMPARE(cueMs.size(), 2);
     QCOMPARE(intervalMs.size(), 2);
