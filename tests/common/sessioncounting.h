@@ -5,21 +5,26 @@
 #include <functional>
 
 #include "app/kestrova.h"
+#include "context/screenparams.h"
 #include "installedtree.h"
 #include "taskrun.h"
 #include "widgetlookup.h"
 
-// Task `task` started from the main window for the patient of `record`: its button raises the
-// session counter at once; Escape in the task window gives it back within the 200 ms poll; a
-// completed block of `trials` valid trials (each played by `trial` on the task window) keeps
-// it and writes it into the patient list. `opened`, when given, looks at the task window as
-// the main window started it.
+// Task `task` started from the main window for the patient of `record` on a screen calibrated
+// with 0.25 mm pixels: its button raises the session counter at once; Escape in the task window
+// gives it back within the 200 ms poll; a completed block of `trials` valid trials (each played
+// by `trial` on the task window) keeps it and writes it into the patient list. `opened`, when
+// given, looks at the task window as the main window started it.
 template <typename Window>
 void checkSessionCounting(const QByteArray &record, int task, int trials, const std::function<void(Window *)> &trial,
                           const std::function<void(Window *)> &opened = {})
 {
     InstalledTree tree;
     tree.write("Parameters/patients_list.txt", record);
+    ScreenParams screen;
+    screen.horzPitch = 250;
+    screen.vertPitch = 125;
+    QVERIFY(screen.write(tree.path("Parameters/screen.pix"), nullptr));
     const QByteArray stored = fields(record).value(task + 3);
     const QByteArray raised = QByteArray::number(stored.toInt() + 1);
     Kestrova main;
