@@ -12,8 +12,8 @@ class TestIdentityFields : public QObject
 private slots:
     void patientName_data();
     void patientName();
-    void assessorField_data();
-    void assessorField();
+    void assessorFieldAllowed_data();
+    void assessorFieldAllowed();
     void assessorRecord_data();
     void assessorRecord();
 };
@@ -25,16 +25,14 @@ void TestIdentityFields::patientName_data()
     QTest::addColumn<QString>("offending");
     using F = Identity::Fault;
     QTest::newRow("three dots is a name") << "..." << F::None << "";
-    QTest::newRow("empty") << "" << F::Empty << "";
     QTest::newRow("blanks only") << "   " << F::Empty << "";
     QTest::newRow("separator") << "Smi;th" << F::Separator << ";";
     QTest::newRow("line feed") << "Smi\nth" << F::LineBreak << "";
     QTest::newRow("carriage return") << "Smith\r" << F::LineBreak << "";
     QTest::newRow("slash") << "a/b" << F::PathSeparator << "/";
     QTest::newRow("backslash") << "a\\b" << F::PathSeparator << "\\";
-    QTest::newRow("dot") << "." << F::DotName << ".";
+    QTest::newRow("dot with blanks") << " . " << F::DotName << ".";
     QTest::newRow("dot dot") << ".." << F::DotName << "..";
-    QTest::newRow("dot dot with blanks") << " .. " << F::DotName << "..";
     QTest::newRow("last latin-1 letter") << QStringLiteral("Zo\u00ff") << F::None << "";
     QTest::newRow("first letter beyond latin-1") << QStringLiteral("\u0100da") << F::NotStorable << QStringLiteral("\u0100");
     QTest::newRow("beyond the basic plane, one character")
@@ -51,33 +49,25 @@ void TestIdentityFields::patientName()
     QCOMPARE(check.offending, offending);
 }
 
-void TestIdentityFields::assessorField_data()
+// What a name must not hold, an address may: emptiness, a slash, a dot.
+void TestIdentityFields::assessorFieldAllowed_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<Identity::Fault>("fault");
-    using F = Identity::Fault;
-    QTest::newRow("empty is allowed") << "" << F::None;
-    QTest::newRow("street with slash") << "1/3 Main St" << F::None;
-    QTest::newRow("dot") << "." << F::None;
-    QTest::newRow("separator") << "Clinic; ward 3" << F::Separator;
-    QTest::newRow("line feed") << "Town\nLand" << F::LineBreak;
-    QTest::newRow("outside latin-1") << QStringLiteral("\u0141\u00f3d\u017a") << F::NotStorable;
+    QTest::newRow("empty") << "";
+    QTest::newRow("street with slash") << "1/3 Main St";
+    QTest::newRow("dot") << ".";
 }
 
-void TestIdentityFields::assessorField()
+void TestIdentityFields::assessorFieldAllowed()
 {
     QFETCH(QString, text);
-    QFETCH(Identity::Fault, fault);
-    QCOMPARE(Identity::checkAssessorField(text).fault, fault);
+    QVERIFY(Identity::checkAssessorField(text).ok());
 }
 
 void TestIdentityFields::assessorRecord_data()
 {
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("all fields")
-        << QStringList{"Dr.", "Martin", "Anne", "Clinic", "1 Main St", "1000", "Town", "Land"}
-        << QByteArray("Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
     QTest::newRow("missing fields written empty")
         << QStringList{"Prof.", "Weber"} << QByteArray("Prof.;Weber;;;;;;\n");
     QTest::newRow("latin-1 as utf-8, others as ?")
