@@ -38,7 +38,6 @@ private slots:
     void languageProbing();
     void startUp_data();
     void startUp();
-    void assessorLabels();
     void chooseLaunchAbort();
     void pollAppendFailureWarns();
     void subTaskVisibility();
@@ -106,8 +105,8 @@ void TestMainWindow::startUp_data()
     QTest::newRow("never calibrated") << QByteArray() << 0 << 0 << 0;
 }
 
-// The window opens with everything patient-bound disabled; a step just after it loads the
-// screen parameters and enables the patient combo and the Users menu.
+// The window opens with the assessor shown and everything patient-bound disabled; a step just
+// after it loads the screen parameters and enables the patient combo and the Users menu.
 void TestMainWindow::startUp()
 {
     QFETCH(QByteArray, screenFile);
@@ -117,8 +116,11 @@ void TestMainWindow::startUp()
     InstalledTree tree;
     if (!screenFile.isEmpty())
         tree.write("Parameters/screen.pix", screenFile);
+    tree.write("Parameters/assessor.txt", "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
     MessageBoxCatcher boxes;
     Kestrova window;
+    QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"));
+    QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
     Calibration cal;
     for (int task = 1; task <= 7; ++task) {
         QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task))->isEnabled());
@@ -137,15 +139,6 @@ void TestMainWindow::startUp()
     QVERIFY(!child<QAction>(window, "actionPrevious_reports")->isEnabled());
     QTest::qWait(50);
     QCOMPARE(boxes.count(), 0);
-}
-
-void TestMainWindow::assessorLabels()
-{
-    InstalledTree tree;
-    tree.write("Parameters/assessor.txt", "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
-    Kestrova window;
-    QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"));
-    QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
 }
 
 // Choosing a patient from the sorted combo shows the stored sessions and enables the tasks.
@@ -183,8 +176,6 @@ void TestMainWindow::chooseLaunchAbort()
     QCOMPARE(box->text(), QString::number(before));
     QVERIFY(box->isEnabled());
 
-    // A task that refuses to start (here: the screen is not calibrated) says so in a box.
-    MessageBoxCatcher boxes;
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(cal.isSessionNb(task), before + 1);
     QCOMPARE(box->text(), QString::number(before + 1));

@@ -3,10 +3,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QObject>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
 
 // The child of a window by object name; a missing widget ends the test run at once, naming it.
 template <typename T>

@@ -4,7 +4,6 @@
 // well-formed, self-contained and written in its own language, and each instruction book is the
 // PDF of its own language.
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -82,7 +81,6 @@ class TestContent : public QObject
 private slots:
     void document_data();
     void document();
-    void nothingUnexpectedIsShipped();
 };
 
 void TestContent::document_data()
@@ -162,21 +160,6 @@ void TestContent::document()
         QVERIFY2(share > 0.03, qPrintable(QString::number(share)));
     else
         QVERIFY2(share < 0.005, qPrintable(QStringLiteral("%1 of the words are English").arg(share)));
-}
-
-// Only the language folders of the program's table, each with its eight documents.
-void TestContent::nothingUnexpectedIsShipped()
-{
-    QStringList expectedFolders;
-    for (int language = 0; language < Paths::languageCount; ++language) {
-        expectedFolders << Paths::languageSubFolder(language);
-        const QDir folder(QStringLiteral("%1/%2").arg(languagesDir, Paths::languageSubFolder(language)));
-        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden).size(), documentNames().size());
-    }
-    QStringList folders = QDir(languagesDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    folders.sort();
-    expectedFolders.sort();
-    QCOMPARE(folders, expectedFolders);
 }
 
 QTEST_GUILESS_MAIN(TestContent)

@@ -129,7 +129,6 @@ void TestPatientDialogs::newPatientAppendedAndSelected()
     QVERIFY(!child<QPushButton>(*dialog, "pb_ok")->isEnabled());
     QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_genre"));
     fillNewPatient(dialog, genderKeys, "Smith", "John", "03021950");
-    QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->date(), QDate(1950, 2, 3));
     QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
 
