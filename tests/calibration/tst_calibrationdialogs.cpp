@@ -14,12 +14,6 @@ const QString screenFile = QStringLiteral("Parameters/screen.pix");
 const QByteArray earlier = QByteArray::fromHex("000000c8" "00000064" "00000001"
                                                "00000006" "006100620063" "00000000");
 
-bool startUp(Kestrova &window)
-{
-    window.show();
-    return QTest::qWaitFor([&] { return child<QAction>(window, "actionPreferences")->isEnabled(); }, 2000);
-}
-
 // Types an entry of the calibration screen and ends it with Return.
 void enter(Calibration *dialog, const char *entry, const QString &text)
 {
@@ -62,10 +56,8 @@ private slots:
     void rulersAndSavedFile_data();
     void rulersAndSavedFile();
     void escapeKeepsFileAndContext();
-    void preferencesShows_data();
-    void preferencesShows();
-    void preferencesFrequency_data();
-    void preferencesFrequency();
+    void preferences_data();
+    void preferences();
 };
 
 void TestCalibrationDialogs::refusedEntryRestarts_data()
@@ -83,7 +75,7 @@ void TestCalibrationDialogs::refusedEntryRestarts()
     InstalledTree tree;
     tree.write(screenFile, earlier);
     Kestrova window;
-    QVERIFY(startUp(window));
+    QVERIFY(startedUp(window));
     QTest::mouseClick(child<QPushButton>(*openPreferences(window), "pb_reCalibrate"), Qt::LeftButton);
     Calibration *first = visibleWindow<Calibration>();
     QVERIFY(onHorizontalScreen(first));
@@ -186,58 +178,41 @@ void TestCalibrationDialogs::escapeKeepsFileAndContext()
     QCOMPARE(dialog.isFrequency(), 1);
 }
 
-void TestCalibrationDialogs::preferencesShows_data()
+void TestCalibrationDialogs::preferences_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("horizontal");
     QTest::addColumn<QString>("vertical");
     QTest::addColumn<QString>("frequency");
-    // The vertical ruler is 500 pixels long: 125 mm measured on it is a 250 µm pixel.
-    QTest::newRow("non-square pixels, 120 Hz")
-        << QByteArray::fromHex("000000fb0000007f00000001ffffffffffffffff") << "251" << "254" << "120Hz";
-    QTest::newRow("never calibrated") << QByteArray() << "0" << "0" << "60Hz";
+    QTest::addColumn<QString>("button");   // pressed after choosing 120Hz
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray before = QByteArray::fromHex("000000fa0000007d00000000" "00000006006100620063" "ffffffff");
+    QTest::newRow("120Hz and Ok") << before << "250" << "250" << "60Hz" << "pb_ok"
+        << QByteArray::fromHex("000000fa0000007d00000001" "00000006006100620063" "ffffffff");
+    QTest::newRow("120Hz and Cancel") << before << "250" << "250" << "60Hz" << "pb_cancel" << before;
+    // Recalibrating drops the frequency choice and opens the calibration screen.
+    QTest::newRow("120Hz and Recalibrate") << before << "250" << "250" << "60Hz" << "pb_reCalibrate" << before;
+    // The vertical ruler is 500 pixels long: 127 mm measured on it is a 254 µm pixel.
+    const QByteArray nonSquare = QByteArray::fromHex("000000fb0000007f00000001ffffffffffffffff");
+    QTest::newRow("non-square pixels, 120 Hz") << nonSquare << "251" << "254" << "120Hz" << "pb_cancel" << nonSquare;
+    QTest::newRow("never calibrated") << QByteArray() << "0" << "0" << "60Hz" << "pb_cancel" << QByteArray();
 }
 
-void TestCalibrationDialogs::preferencesShows()
+void TestCalibrationDialogs::preferences()
 {
     QFETCH(QByteArray, file);
-    QFETCH(QString, horizontal);
-    QFETCH(QString, vertical);
-    QFETCH(QString, frequency);
+    QFETCH(QString, button);
+    QFETCH(QByteArray, after);
     InstalledTree tree;
     if (!file.isEmpty())
         tree.write(screenFile, file);
     Kestrova window;
-    QVERIFY(startUp(window));
+    QVERIFY(startedUp(window));
     Preferences *dialog = openPreferences(window);
-    QCOMPARE(child<QLineEdit>(*dialog, "le_horzPixelSize")->text(), horizontal);
-    QCOMPARE(child<QLineEdit>(*dialog, "le_vertPixelSize")->text(), vertical);
-    QCOMPARE(child<QComboBox>(*dialog, "cob_screenFreq")->currentText(), frequency);
-}
-
-void TestCalibrationDialogs::preferencesFrequency_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QByteArray>("after");
-    const QByteArray before = QByteArray::fromHex("000000fa0000007d00000000" "00000006006100620063" "ffffffff");
-    QTest::newRow("120Hz and Ok")
-        << "pb_ok" << QByteArray::fromHex("000000fa0000007d00000001" "00000006006100620063" "ffffffff");
-    QTest::newRow("120Hz and Cancel") << "pb_cancel" << before;
-    // Recalibrating drops the frequency choice and opens the calibration screen.
-    QTest::newRow("120Hz and Recalibrate") << "pb_reCalibrate" << before;
-}
-
-void TestCalibrationDialogs::preferencesFrequency()
-{
-    QFETCH(QString, button);
-    QFETCH(QByteArray, after);
-    InstalledTree tree;
-    tree.write(screenFile, QByteArray::fromHex("000000fa0000007d00000000" "00000006006100620063" "ffffffff"));
-    Kestrova window;
-    QVERIFY(startUp(window));
-    Preferences *dialog = openPreferences(window);
+    QTEST(child<QLineEdit>(*dialog, "le_horzPixelSize")->text(), "horizontal");
+    QTEST(child<QLineEdit>(*dialog, "le_vertPixelSize")->text(), "vertical");
     auto *frequency = child<QComboBox>(*dialog, "cob_screenFreq");
-    QCOMPARE(frequency->currentText(), QStringLiteral("60Hz"));
+    QTEST(frequency->currentText(), "frequency");
     QTest::keyClick(frequency, Qt::Key_Down);
     QCOMPARE(frequency->currentText(), QStringLiteral("120Hz"));
     MessageBoxCatcher boxes;

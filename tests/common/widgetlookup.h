@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTest>
 
 // The child of a window by object name; a missing widget ends the test run at once, naming it.
 template <typename T>
@@ -12,6 +14,15 @@ T *child(const QObject &window, const char *name)
     if (!widget)
         qFatal("no widget %s", name);
     return widget;
+}
+
+// Shows the main window and waits for its start-up step, which enables the patient combo, the
+// Users menu and the preferences.
+template <typename MainWindow>
+bool startedUp(MainWindow &window)
+{
+    window.show();
+    return QTest::qWaitFor([&] { return child<QComboBox>(window, "cob_patientName")->isEnabled(); }, 2000);
 }
 
 // The visible top-level window of class T, or nullptr.

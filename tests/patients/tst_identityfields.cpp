@@ -28,13 +28,9 @@ void TestIdentityFields::patientName_data()
     QTest::newRow("blanks only") << "   " << F::Empty << "";
     QTest::newRow("separator") << "Smi;th" << F::Separator << ";";
     QTest::newRow("line feed") << "Smi\nth" << F::LineBreak << "";
-    QTest::newRow("carriage return") << "Smith\r" << F::LineBreak << "";
     QTest::newRow("slash") << "a/b" << F::PathSeparator << "/";
-    QTest::newRow("backslash") << "a\\b" << F::PathSeparator << "\\";
-    QTest::newRow("dot with blanks") << " . " << F::DotName << ".";
-    QTest::newRow("dot dot") << ".." << F::DotName << "..";
+    QTest::newRow("dot dot with blanks") << " .. " << F::DotName << "..";
     QTest::newRow("last latin-1 letter") << QStringLiteral("Zo\u00ff") << F::None << "";
-    QTest::newRow("first letter beyond latin-1") << QStringLiteral("\u0100da") << F::NotStorable << QStringLiteral("\u0100");
     QTest::newRow("beyond the basic plane, one character")
         << QStringLiteral("Ann\U0001F600a") << F::NotStorable << QStringLiteral("\U0001F600");
 }
