@@ -2,34 +2,47 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
-// The learning correction recomputed from logged values for the end-to-end tests, written out
-// independently of the program: least squares of the first `fitted` values on ln(rank), every
-// one of them moved along the line to the level of rank `fitted`, and the mean over all values.
-struct LogFit
+// Least squares and the learning correction written out independently of the program, for
+// the tests that recompute measures from logged values.
+struct Line
 {
-    double mean = 0;
-    double slope = 0;
-    double r2 = 0;
+    double slope = 0, intercept = 0, r2 = 0;
 };
 
-inline LogFit logFit(const std::vector<double> &values, int fitted)
+inline Line fitLine(const std::vector<double> &x, const std::vector<double> &y)
+{
+    const double n = double(x.size());
+    double sx = 0, sy = 0, sxx = 0, sxy = 0, syy = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sx += x[i];
+        sy += y[i];
+        sxx += x[i] * x[i];
+        sxy += x[i] * y[i];
+        syy += y[i] * y[i];
+    }
+    // Values without spread (to rounding) explain nothing: r² is undefined.
+    const double cov = sxy - sx * sy / n, varX = sxx - sx * sx / n, varY = syy - sy * sy / n;
+    return {cov / varX, (sy - cov / varX * sx) / n, varY > 1e-12 * syy ? cov * cov / (varX * varY) : std::nan("")};
+}
+
+// The values with the first `fitted` fitted on ln(rank), every one of those moved along the
+// line to the level of rank `fitted`; `line` receives the fit.
+inline std::vector<double> learningCorrected(std::vector<double> values, int fitted, Line *line)
 {
     const int n = std::min<int>(fitted, int(values.size()));
-    double sx = 0, sy = 0, sxx = 0, sxy = 0, syy = 0;
-    for (int i = 0; i < n; ++i) {
-        const double x = std::log(i + 1.0);
-        sx += x, sy += values[i], sxx += x * x, sxy += x * values[i], syy += values[i] * values[i];
-    }
-    const double covariance = sxy - sx * sy / n;
-    const double varianceX = sxx - sx * sx / n;
-    LogFit fit;
-    fit.slope = covariance / varianceX;
-    fit.r2 = covariance * covariance / (varianceX * (syy - sy * sy / n));
-    double sum = 0;
-    for (int i = 0; i < int(values.size()); ++i)
-        sum += i < n ? values[i] + fit.slope * (std::log(double(n)) - std::log(i + 1.0)) : values[i];
-    fit.mean = sum / double(values.size());
-    return fit;
+    std::vector<double> lnRank;
+    for (int i = 0; i < n; ++i)
+        lnRank.push_back(std::log(i + 1.0));
+    *line = fitLine(lnRank, std::vector<double>(values.begin(), values.begin() + n));
+    for (int i = 0; i < n; ++i)
+        values[i] += line->slope * (std::log(double(n)) - lnRank[i]);
+    return values;
+}
+
+inline double mean(const std::vector<double> &values)
+{
+    return std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
 }

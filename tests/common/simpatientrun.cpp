@@ -1,43 +1,90 @@
 #include "simpatientrun.h"
 
+#include <cmath>
+
 #include <QFile>
 #include <QProcess>
+#include <QtTest>
 
-SimPatientRun::SimPatientRun(const QString &cmake, const QString &binaryDir)
-    : m_cmake(cmake)
-    , m_binaryDir(binaryDir)
-{
-}
+#include "pdftext.h"
 
-bool SimPatientRun::run(const QStringList &arguments, int timeoutMs, QString *error)
+bool SimPatientRun::run(int task, const QString &patient, const QStringList &more, QString *error)
 {
+    m_task = task;
+    m_patient = patient.split(QLatin1Char(';'));
     QProcess install;
-    install.start(m_cmake, {QStringLiteral("--install"), m_binaryDir, QStringLiteral("--prefix"), m_root.path()});
+    install.start(QStringLiteral(KESTROVA_CMAKE),
+                  {QStringLiteral("--install"), QStringLiteral(KESTROVA_BINARY_DIR), QStringLiteral("--prefix"),
+                   m_root.path()});
     if (!install.waitForFinished(120000) || install.exitCode() != 0) {
         *error = QStringLiteral("install failed: %1").arg(QString::fromLocal8Bit(install.readAllStandardError()));
         return false;
     }
-    QProcess patient;
-    patient.setWorkingDirectory(m_root.filePath(QStringLiteral("bin")));
-    patient.start(m_root.filePath(QStringLiteral("bin/kestrova-simpatient")), arguments);
-    const bool finished = patient.waitForFinished(timeoutMs);
-    m_output = patient.readAllStandardOutput();
-    if (!finished || patient.exitCode() != 0) {
+    QProcess simulated;
+    simulated.setWorkingDirectory(m_root.filePath(QStringLiteral("bin")));
+    simulated.start(m_root.filePath(QStringLiteral("bin/kestrova-simpatient")),
+                    QStringList{QStringLiteral("--task"), QString::number(task), QStringLiteral("--patient"), patient}
+                        + more);
+    const bool finished = simulated.waitForFinished(14 * 60 * 1000);
+    qInfo("%s", simulated.readAllStandardOutput().constData());
+    if (!finished || simulated.exitCode() != 0) {
         *error = QStringLiteral("kestrova-simpatient %1: %2")
                      .arg(finished ? QStringLiteral("failed") : QStringLiteral("timed out"),
-                          QString::fromLocal8Bit(patient.readAllStandardError()));
+                          QString::fromLocal8Bit(simulated.readAllStandardError()));
         return false;
     }
     return true;
 }
 
-QList<QByteArray> fileLines(const QString &path)
+QList<QByteArray> SimPatientRun::lines(const QString &relative) const
 {
-    QFile file(path);
+    QFile file(path(relative));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<QByteArray> result = file.readAll().split('\n');
     if (!result.isEmpty() && result.last().isEmpty())
         result.removeLast();
     return result;
+}
+
+void SimPatientRun::checkFiles(int validRows)
+{
+    // The recognition tasks share table 1; records are Latin-1, the patient list UTF-8.
+    const int table = m_task > 4 ? 1 : m_task;
+    const QString key = m_patient.join(QLatin1Char(' '));
+    const auto results = lines(QStringLiteral("Results/results_T%1.csv").arg(table));
+    QCOMPARE(results.size(), 2);
+    QCOMPARE(lines(QStringLiteral("Archives/%1/results_T%2_%1.csv").arg(key).arg(table)), results);
+    result = results[1].split(';');
+    QCOMPARE(result.mid(2, 5), (QList<QByteArray>{m_patient[0].toLatin1(), m_patient[1].toLatin1(),
+                                                  QString(m_patient[2]).replace(QLatin1Char('.'), QLatin1Char('/')).toLatin1(),
+                                                  QByteArray::number(m_task), "1"}));
+
+    const auto log = lines(QStringLiteral("Results/output.csv"));
+    QList<QByteArray> withoutErrors = log.mid(0, 1);
+    for (const QByteArray &row : log.mid(1)) {
+        trials << row.split(';');
+        QCOMPARE(trials.last().size(), 30);
+        if (trials.last()[29] != "1")
+            withoutErrors << row;
+    }
+    QCOMPARE(lines(QStringLiteral("Results/valid-output.csv")), withoutErrors);
+    for (const QByteArray &row : withoutErrors.mid(1))
+        valid << row.split(';');
+    QVERIFY2(validRows < 0 || valid.size() == validRows, qPrintable(QString::number(valid.size())));
+    QCOMPARE(result.value(10).toInt(), int(m_task == 4 ? valid.size() : trials.size()));
+
+    const auto patients = lines(QStringLiteral("Parameters/patients_list.txt"));
+    QCOMPARE(patients.size(), 1);
+    patientEntry = patients[0].trimmed().split(';');
+    QCOMPARE(patientEntry.mid(1, 3), (QList<QByteArray>{m_patient[0].toUtf8(), m_patient[1].toUtf8(), m_patient[2].toUtf8()}));
+    QCOMPARE(patientEntry.value(m_task + 3), QByteArray("1"));
+    const QString report = pdfText(path(QStringLiteral("Archives/%1/Output_T%2_S01_%1.pdf").arg(key).arg(table)));
+    QVERIFY2(report.contains(m_patient[0]) && report.contains(m_patient[1]), qPrintable(report));
+}
+
+void compareNear(const QByteArray &field, double expected, double tolerance, const char *what)
+{
+    QVERIFY2(std::fabs(field.toDouble() - expected) < tolerance,
+             qPrintable(QStringLiteral("%1: %2, recomputed %3").arg(QLatin1String(what), QLatin1String(field)).arg(expected, 0, 'f', 6)));
 }

@@ -5,173 +5,71 @@
 #include "tasks/test2/attentionscore.h"
 #include "tasks/test2/targetplaces.h"
 
-namespace {
-// Runs a whole block through the bookkeeping: the reaction times of each condition's valid
-// trials in order, the erroneous trials (each presented once before the condition's next
-// valid trial) by condition.
-void runBlock(AttentionScore &score, const std::array<std::vector<double>, 3> &times,
-              const std::array<int, 3> &errors = {})
+class TestAttentionScore : public QObject
 {
+    Q_OBJECT
+
+private slots:
+    void measures_data();
+    void measures();
+    void targetPlaces_data();
+    void targetPlaces();
+};
+
+void TestAttentionScore::measures_data()
+{
+    QTest::addColumn<int>("perCondition");
+    QTest::addColumn<QList<double>>("start");   // per condition: a in a + b·ln(min(rank, 20))
+    QTest::addColumn<double>("b");
+    QTest::addColumn<QList<int>>("errors");     // erroneous trials per condition
+    QTest::addColumn<QList<double>>("expected");   // t2a, t2b, t2c, then the error percents
+    // Times on an exact learning curve are all brought to the level of the last fitted rank.
+    const double at20 = 500 - 20 * std::log(20.0);
+    QTest::newRow("96 trials, learning") << 32 << QList<double>{500, 500, 500} << -20.0 << QList<int>{0, 0, 0}
+                                         << QList<double>{at20, 0, 0, 0, 0, 0};
+    // A longer block set in the parameter panel: still the first 20 fitted.
+    QTest::newRow("120 trials") << 40 << QList<double>{500, 480, 470} << -20.0 << QList<int>{0, 0, 0}
+                                << QList<double>{at20, 20, 30, 0, 0, 0};
+    // A shorter block: the fit covers the 10 there are, corrected to the 10th trial's level.
+    QTest::newRow("30 trials") << 10 << QList<double>{450, 450, 450} << -15.0 << QList<int>{0, 0, 0}
+                               << QList<double>{450 - 15 * std::log(10.0), 0, 0, 0, 0, 0};
+    // Flat times; the error percents are of all the trials presented.
+    QTest::newRow("4 neutral errors of 100") << 32 << QList<double>{420, 400, 380} << 0.0 << QList<int>{4, 0, 0}
+                                             << QList<double>{420, 20, 40, 4, 0, 0};
+    QTest::newRow("errors in two conditions") << 32 << QList<double>{400, 400, 450} << 0.0 << QList<int>{2, 0, 6}
+                                              << QList<double>{400, 0, -50, 200.0 / 104, 0, 600.0 / 104};
+}
+
+// A block through the bookkeeping, each condition's erroneous trials before its valid ones.
+void TestAttentionScore::measures()
+{
+    QFETCH(int, perCondition);
+    QFETCH(QList<double>, start);
+    QFETCH(double, b);
+    QFETCH(QList<int>, errors);
+    QFETCH(QList<double>, expected);
+    AttentionScore score;
     score.clearRun();
     for (int c = 0; c < 3; ++c) {
         for (int e = 0; e < errors[c]; ++e) {
             score.cueOnset(c);
             score.endTrial(c, true);
         }
-        for (double rt : times[c]) {
+        for (int i = 0; i < perCondition; ++i) {
             score.cueOnset(c);
-            score.storeValid(c, rt);
+            score.storeValid(c, start[c] + b * std::log(double(std::min(i + 1, 20))));
             score.endTrial(c, false);
         }
     }
-}
-
-std::vector<double> constant(int n, double value) { return std::vector<double>(n, value); }
-
-// a + b·ln(rank) over the first 20 trials, then flat at the 20th trial's level: the learning
-// correction must bring every early time to that level.
-std::vector<double> learningCurve(int n, double a, double b)
-{
-    std::vector<double> times;
-    for (int i = 0; i < n; ++i)
-        times.push_back(a + b * std::log(double(std::min(i + 1, 20))));
-    return times;
-}
-} // namespace
-
-class TestAttentionScore : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void learningCorrectedMean_data();
-    void learningCorrectedMean();
-    void effectsAndErrorPercents_data();
-    void effectsAndErrorPercents();
-    void errorAndPauseLeaveCountsBalanced();
-    void slowLimit_data();
-    void slowLimit();
-    void targetPlaces_data();
-    void targetPlaces();
-    void placeNames();
-};
-
-void TestAttentionScore::learningCorrectedMean_data()
-{
-    QTest::addColumn<int>("perCondition");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<double>("expectedMean");
-
-    // Standard block: 32 per condition.
-    QTest::newRow("96 trials, learning") << 32 << 500.0 << -20.0 << 500.0 - 20.0 * std::log(20.0);
-    // Longer block set in the parameter panel: 40 per condition, nothing written past 32.
-    QTest::newRow("120 trials") << 40 << 450.0 << -15.0 << 450.0 - 15.0 * std::log(20.0);
-    // Shorter block: the fit covers the 10 there are, corrected to the 10th trial's level.
-    QTest::newRow("30 trials") << 10 << 450.0 << -15.0 << 450.0 - 15.0 * std::log(10.0);
-}
-
-void TestAttentionScore::learningCorrectedMean()
-{
-    QFETCH(int, perCondition);
-    QFETCH(double, a);
-    QFETCH(double, b);
-    QFETCH(double, expectedMean);
-
-    AttentionScore score;
-    const auto times = learningCurve(perCondition, a, b);
-    runBlock(score, {times, times, times});
-    QVERIFY(score.validCount == 3 * perCondition && score.isComplete(3 * perCondition));
-    for (int c = 0; c < 3; ++c)
-        QCOMPARE(int(score.rtRow(c).size()), perCondition);
-
     const auto m = score.measures();
-    for (int c = 0; c < 3; ++c) {
-        QVERIFY2(std::fabs(m.mean[c] - expectedMean) < 1e-9, qPrintable(QString::number(m.mean[c], 'f', 9)));
-        QVERIFY(std::fabs(m.fit[c].slope - b) < 1e-9);
-        QVERIFY(std::fabs(m.fit[c].r2 - 1.0) < 1e-12);
-    }
-    QVERIFY(std::fabs(m.t2a - expectedMean) < 1e-9);
-    QVERIFY(std::fabs(m.t2b) < 1e-9);
-    QVERIFY(std::fabs(m.t2c) < 1e-9);
-}
-
-void TestAttentionScore::effectsAndErrorPercents_data()
-{
-    QTest::addColumn<double>("neutral");
-    QTest::addColumn<double>("alerted");
-    QTest::addColumn<double>("oriented");
-    QTest::addColumn<int>("neutralErrors");
-    QTest::addColumn<int>("orientedErrors");
-    QTest::addColumn<double>("t2b");
-    QTest::addColumn<double>("t2c");
-    QTest::addColumn<double>("neutralPercent");
-    QTest::addColumn<double>("orientedPercent");
-
-    // 4 neutral errors, 100 trials presented: 4.0 percent.
-    QTest::newRow("4 neutral errors of 100") << 420.0 << 400.0 << 380.0 << 4 << 0 << 20.0 << 40.0 << 4.0 << 0.0;
-    QTest::newRow("errors in two conditions") << 400.0 << 400.0 << 450.0 << 2 << 6 << 0.0 << -50.0
-                                              << 100.0 * 2 / 104 << 100.0 * 6 / 104;
-}
-
-void TestAttentionScore::effectsAndErrorPercents()
-{
-    QFETCH(double, neutral);
-    QFETCH(double, alerted);
-    QFETCH(double, oriented);
-    QFETCH(int, neutralErrors);
-    QFETCH(int, orientedErrors);
-
-    AttentionScore score;
-    runBlock(score, {constant(32, neutral), constant(32, alerted), constant(32, oriented)},
-             {neutralErrors, 0, orientedErrors});
-    QCOMPARE(score.presentedCount, 96 + neutralErrors + orientedErrors);
-    QCOMPARE(score.condErrors[0], neutralErrors);
-
+    const double got[] = {m.t2a, m.t2b, m.t2c, m.errorPercent[0], m.errorPercent[1], m.errorPercent[2]};
+    for (int i = 0; i < 6; ++i)
+        QVERIFY2(std::fabs(got[i] - expected[i]) < 1e-9, qPrintable(QStringLiteral("%1: %2").arg(i).arg(got[i])));
     // Flat times: no slope, and no explained variance to speak of.
-    const auto m = score.measures();
-    QCOMPARE(m.fit[0].slope, 0.0);
-    QVERIFY(std::isnan(m.fit[0].r2));
-    QCOMPARE(score.corrected(1), constant(20, alerted));
-    QCOMPARE(m.t2a, neutral);
-    QTEST(m.t2b, "t2b");
-    QTEST(m.t2c, "t2c");
-    QTEST(m.errorPercent[0], "neutralPercent");
-    QCOMPARE(m.errorPercent[1], 0.0);
-    QTEST(m.errorPercent[2], "orientedPercent");
-}
-
-void TestAttentionScore::errorAndPauseLeaveCountsBalanced()
-{
-    AttentionScore score;
-    // A valid alerted trial, then one paused (no trace), then an erroneous one, then valid.
-    runBlock(score, {std::vector<double>{}, std::vector<double>{300}, std::vector<double>{}});
-    score.cueOnset(1);
-    score.abandonTrial(1);
-    QVERIFY(score.condCount[1] == 1 && score.presentedCount == 1);
-    score.cueOnset(1);
-    score.endTrial(1, true);
-    QVERIFY(score.validCount == 1 && score.presentedCount == 2 && score.condErrors[1] == 1);
-    score.cueOnset(1);
-    QCOMPARE(score.condCount[1], 2);   // the retried trial keeps rank 2 and slot 1
-    score.storeValid(1, 310);
-    score.endTrial(1, false);
-    QCOMPARE(score.rtRow(1), (std::vector<double>{300, 310}));
-    QVERIFY(score.validCount == 2 && score.presentedCount == 3);
-}
-
-void TestAttentionScore::slowLimit_data()
-{
-    QTest::addColumn<int>("rt");
-    QTest::addColumn<bool>("error");
-    QTest::newRow("2000 is valid") << 2000 << false;
-    QTest::newRow("2001 is an error") << 2001 << true;
-}
-
-void TestAttentionScore::slowLimit()
-{
-    QFETCH(int, rt);
-    QTEST(AttentionScore::tooSlow(rt), "error");
+    for (int c = 0; c < 3; ++c)
+        QVERIFY(std::fabs(m.fit[c].slope - b) < 1e-9 && (b == 0 ? std::isnan(m.fit[c].r2) : m.fit[c].r2 > 1 - 1e-12));
+    // A reaction time of 2000 ms is still valid, 2001 ms an error.
+    QVERIFY(!AttentionScore::tooSlow(2000) && AttentionScore::tooSlow(2001));
 }
 
 void TestAttentionScore::targetPlaces_data()
@@ -193,15 +91,6 @@ void TestAttentionScore::targetPlaces()
     QFETCH(int, place);
     QTEST(TargetPlaces::topLeft(640, 512, place), "topLeft");
     QTEST(QByteArray(TargetPlaces::name(place)), "name");
-}
-
-// The place names the trial rows carry, clockwise from the right.
-void TestAttentionScore::placeNames()
-{
-    QByteArrayList names;
-    for (int place = 0; place < 8; ++place)
-        names << TargetPlaces::name(place);
-    QCOMPARE(names.join(' '), QByteArray("E SE S SW W NW N NE"));
 }
 
 QTEST_GUILESS_MAIN(TestAttentionScore)
