@@ -24,12 +24,13 @@ void TestMotionScore::measures_data()
     QTest::addColumn<double>("leftExtra");
     QTest::addColumn<double>("learning");   // b in 600 + b·ln(rank)
     QTest::addColumn<int>("errors");
-    QTest::addColumn<QList<double>>("expected");   // t3_rt, error %, oblique − cardinal, left − right
+    QTest::addColumn<QList<double>>("expected");   // t3_rt, error %, then oblique − cardinal,
+                                                   // left − right, top − bottom
     // Equal times: no side differs; the slope is 0 and r² undefined.
-    QTest::newRow("600 ms everywhere") << 0.0 << 0.0 << 0 << QList<double>{600, 0, 0, 0};
-    // Left 40 ms slower: oblique holds two of the three left places (SW, NW) of its four,
-    // cardinal one (W): 20 − 10.
-    QTest::newRow("left side slower") << 40.0 << 0.0 << 4 << QList<double>{615, 400.0 / 44, 10, 40};
+    QTest::newRow("600 ms everywhere") << 0.0 << 0.0 << 0 << QList<double>{600, 0, 0, 0, 0};
+    // SW, W and NW 40, 80 and 120 ms slower: oblique (SE, SW, NW, NE) 40 against cardinal
+    // (E, S, W, N) 20, left 80 against right 0, top (NW, N, NE) 40 against bottom (SE, S, SW) 40/3.
+    QTest::newRow("left side slower") << 40.0 << 0.0 << 4 << QList<double>{630, 400.0 / 44, 20, 80, 80.0 / 3};
     // Times falling along a learning curve are all brought to the last trial's level.
     QTest::newRow("learning curve") << 0.0 << -60.0 << 1 << QList<double>{600 - 60 * std::log(40.0), 100.0 / 41};
 }
@@ -50,15 +51,15 @@ void TestMotionScore::measures()
     const int order[8] = {3, 0, 6, 1, 5, 2, 7, 4};
     for (int i = 0; i < MotionScore::standardTrials; ++i) {
         const int place = order[(i + i / 8) % 8];
-        const bool left = place >= 3 && place <= 5;
+        const double extra = place >= 3 && place <= 5 ? leftExtra * (place - 2) : 0;
         score.trialStarted(0);
-        score.storeValid(place, int(std::lround(600 + (left ? leftExtra : 0) + learning * std::log(i + 1.0))));
+        score.storeValid(place, int(std::lround(600 + extra + learning * std::log(i + 1.0))));
         score.endTrial(0, false);
     }
     const MotionScore::Measures m = score.measures();
-    // Within rounding of the integer times, and of the slight trend that the left places'
-    // ranks leave in the learning fit.
-    QVERIFY2(std::fabs(m.t3_rt - expected[0]) < (learning != 0 || leftExtra != 0 ? 0.5 : 1e-9),
+    // Within rounding of the integer times, and of the trend that the slower places' ranks
+    // leave in the learning fit.
+    QVERIFY2(std::fabs(m.t3_rt - expected[0]) < (leftExtra != 0 ? 2 : learning != 0 ? 0.5 : 1e-9),
              qPrintable(QString::number(m.t3_rt)));
     QCOMPARE(m.t3_error, expected[1]);
     if (learning != 0) {
@@ -66,8 +67,9 @@ void TestMotionScore::measures()
         return;
     }
     // The side means are of the raw times.
-    QCOMPARE((QList<double>{m.obliqueMinusCardinal(), m.leftMinusRight(), m.topMinusBottom()}),
-             (QList<double>{expected[2], expected[3], 0}));
+    const double sides[] = {m.obliqueMinusCardinal(), m.leftMinusRight(), m.topMinusBottom()};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(sides[i], expected[2 + i]);
     QVERIFY(leftExtra != 0 || (m.fit.slope == 0 && std::isnan(m.fit.r2)));
     // A reaction time of 5000 ms is still valid in the test block, 5001 ms is an error.
     QVERIFY(!MotionScore::tooSlow(5000) && MotionScore::tooSlow(5001));
