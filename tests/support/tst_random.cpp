@@ -10,15 +10,6 @@ namespace {
 constexpr unsigned int firstSeed = 1700000000u;
 constexpr int seedCount = 3000;
 
-// Each of 0 … n−1 exactly once.
-bool isPermutation(QList<int> values)
-{
-    QList<int> expected(values.size());
-    std::iota(expected.begin(), expected.end(), 0);
-    std::sort(values.begin(), values.end());
-    return values == expected;
-}
-
 // The rand() value that follows `skipped` draws after seeding with seed.
 int drawAfter(unsigned int seed, int skipped)
 {
@@ -27,48 +18,66 @@ int drawAfter(unsigned int seed, int skipped)
         std::rand();
     return std::rand();
 }
+
+QList<int> table(int size, unsigned int seed)
+{
+    return size == 12 ? Random::apart12(seed) : Random::permutation(size, seed);
+}
+
+using Generator = QList<int> (Random::*)();
 } // namespace
+Q_DECLARE_METATYPE(Generator)
 
 class TestRandom : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void permutation_data();
-    void permutation();
+    void tables_data();
+    void tables();
     void clockSeeds_data();
     void clockSeeds();
-    void threeSeedsGiveThreeTables();
-    void apart12();
 };
 
-void TestRandom::permutation_data()
+void TestRandom::tables_data()
 {
     QTest::addColumn<int>("size");
+    QTest::addColumn<int>("draws");
     for (int n : {2, 3, 8, 10})
-        QTest::addRow("n=%d", n) << n;
+        QTest::addRow("n=%d", n) << n << n - 1;
+    // Sectors: one draw for entry 0, eight for entries 3 … 11.
+    QTest::newRow("12 apart") << 12 << 9;
 }
 
 // Over many seeds: each value once, the last two in ascending order exactly when the final
-// draw is even, and exactly n−1 draws (the next rand() continues after n−1 values).
-void TestRandom::permutation()
+// draw is even, and exactly that many draws (the next rand() continues after them). In the
+// sector table entries 1 and 2 are the sectors either side of entry 0 (11 → 0 and 10), and
+// every sector comes first.
+void TestRandom::tables()
 {
     QFETCH(int, size);
-    int ascendingEnds = 0;
+    QFETCH(int, draws);
+    QList<int> expected(size);
+    std::iota(expected.begin(), expected.end(), 0);
+    QSet<int> firstSectors;
     for (unsigned int seed = firstSeed; seed < firstSeed + seedCount; ++seed) {
-        const QList<int> table = Random::permutation(size, seed);
+        QList<int> values = table(size, seed);
         const int next = std::rand();   // before drawAfter() seeds again
-        QCOMPARE(next, drawAfter(seed, size - 1));
-        QVERIFY(isPermutation(table));
-        const bool lastTwoAscending = table.at(size - 2) < table.at(size - 1);
-        QCOMPARE(lastTwoAscending, drawAfter(seed, size - 2) % 2 == 0);
-        ascendingEnds += lastTwoAscending ? 1 : 0;
+        QCOMPARE(next, drawAfter(seed, draws));
+        QCOMPARE(values.at(size - 2) < values.at(size - 1), drawAfter(seed, draws - 1) % 2 == 0);
+        if (size == 12) {
+            QCOMPARE(values.at(1), (values.at(0) + 1) % 12);
+            QCOMPARE(values.at(2), (values.at(0) + 11) % 12);
+            firstSectors << values.at(0);
+        }
+        // The attention task draws its three 8-entry tables (seeds +0, +500, +1000) at once.
+        const QList<int> plus500 = table(size, seed + 500);
+        QVERIFY(size != 8 || (values != plus500 && values != table(8, seed + 1000) && plus500 != table(8, seed + 1000)));
+        std::sort(values.begin(), values.end());
+        QCOMPARE(values, expected);
     }
-    QVERIFY(ascendingEnds > seedCount / 4 && ascendingEnds < 3 * seedCount / 4);
+    QCOMPARE(firstSectors.size(), size == 12 ? 12 : 0);
 }
-
-using Generator = QList<int> (Random::*)();
-Q_DECLARE_METATYPE(Generator)
 
 void TestRandom::clockSeeds_data()
 {
@@ -81,7 +90,7 @@ void TestRandom::clockSeeds_data()
     QTest::newRow("randTab8Plus500") << &Random::randTab8Plus500 << 8 << 500u;
     QTest::newRow("randTab8Plus1000") << &Random::randTab8Plus1000 << 8 << 1000u;
     QTest::newRow("randTab10") << &Random::randTab10 << 10 << 0u;
-    QTest::newRow("randTab12Apart") << &Random::randTab12Apart << 12 << 0u;   // the sector table
+    QTest::newRow("randTab12Apart") << &Random::randTab12Apart << 12 << 0u;
 }
 
 // Two tables drawn in the same second are the same: the one of the clock plus the offset.
@@ -98,43 +107,10 @@ void TestRandom::clockSeeds()
         if (std::time(nullptr) != before)
             continue;   // the second changed in between
         QCOMPARE(second, first);
-        const unsigned int seed = unsigned(before) + offset;
-        QCOMPARE(first, size == 12 ? Random::apart12(seed) : Random::permutation(size, seed));
+        QCOMPARE(first, table(size, unsigned(before) + offset));
         return;
     }
     QFAIL("the clock kept changing second");
-}
-
-// The attention task draws its three 8-entry tables at the same moment.
-void TestRandom::threeSeedsGiveThreeTables()
-{
-    for (unsigned int t = firstSeed; t < firstSeed + seedCount; ++t) {
-        const QList<int> plain = Random::permutation(8, t), plus500 = Random::permutation(8, t + 500),
-                         plus1000 = Random::permutation(8, t + 1000);
-        QVERIFY2(plain != plus500 && plain != plus1000 && plus500 != plus1000, qPrintable(QString::number(t)));
-    }
-}
-
-// Entries 1 and 2 are the sectors either side of entry 0 (11 → 0 and 10, 0 → 1 and 11);
-// entries 3 … 11 never touch them; one draw for entry 0 and eight for the rest.
-void TestRandom::apart12()
-{
-    QList<int> firstSectors(12, 0);
-    for (unsigned int seed = firstSeed; seed < firstSeed + seedCount; ++seed) {
-        const QList<int> table = Random::apart12(seed);
-        const int next = std::rand();
-        QCOMPARE(next, drawAfter(seed, 9));
-        QVERIFY(isPermutation(table));
-        const int first = table.at(0);
-        QCOMPARE(table.at(1), (first + 1) % 12);
-        QCOMPARE(table.at(2), (first + 11) % 12);
-        for (int i = 3; i < 12; ++i) {
-            const int distance = std::abs(table.at(i) - first);
-            QVERIFY2(distance > 1 && distance < 11, qPrintable(QString::number(seed)));
-        }
-        ++firstSectors[first];
-    }
-    QVERIFY(!firstSectors.contains(0));   // every sector, 0 and 11 included, came first
 }
 
 QTEST_MAIN(TestRandom)
