@@ -1,5 +1,4 @@
 #include <QtTest>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QDesktopServices>
@@ -9,7 +8,6 @@
 
 #include "app/kestrova.h"
 #include "calibration/calibration.h"
-#include "context/paths.h"
 #include "documents/webviewer.h"
 #include "installedtree.h"
 #include "messageboxcatcher.h"
@@ -18,26 +16,23 @@
 
 namespace {
 const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
-const QByteArray assessorLine = "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n";
+const QString frenchBook = QStringLiteral("Languages/Fr/Kestrova_Instruction-book_fr.pdf");
 
 QByteArray page(const QString &body)
 {
     return "<html><head><meta charset=\"utf-8\"></head><body>" + body.toUtf8() + "</body></html>\n";
 }
 
-// Waits until the viewer's page shows some text and returns it.
-QString shownText(WebViewer &viewer)
+// Waits until the view's page answers the script with something that is not empty.
+QString fromPage(QWebEngineView *view, const QString &script)
 {
-    QWebEngineView *view = viewer.webView();
-    if (!view)
-        return QString();
-    auto text = std::make_shared<QString>();
-    const bool shown = QTest::qWaitFor([&] {
-        view->page()->toPlainText([text](const QString &result) { *text = result; });
+    auto answer = std::make_shared<QString>();
+    const bool shown = view && QTest::qWaitFor([&] {
+        view->page()->runJavaScript(script, [answer](const QVariant &result) { *answer = result.toString(); });
         QTest::qWait(50);
-        return !text->trimmed().isEmpty();
+        return !answer->trimmed().isEmpty();
     }, 30000);
-    return shown ? *text : QString();
+    return shown ? answer->trimmed() : QString();
 }
 
 // Receives what the program hands to the desktop to open.
@@ -60,133 +55,62 @@ class TestDocuments : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void pages_data();
     void pages();
-    void shippedAboutPage_data();
-    void shippedAboutPage();
-    void relativeImageFound();
     void pageFollowsWindow_data();
     void pageFollowsWindow();
-    void menusOpenPagesWithoutViewAtStart();
-    void instructionBook_data();
-    void instructionBook();
-    void previousReports_data();
-    void previousReports();
-
-private:
-    std::unique_ptr<InstalledTree> tree;
+    void pdfs_data();
+    void pdfs();
 };
-
-void TestDocuments::init()
-{
-    tree = std::make_unique<InstalledTree>();
-}
-
-void TestDocuments::cleanup()
-{
-    tree.reset();
-}
 
 void TestDocuments::pages_data()
 {
-    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("action");
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("installed");   // language folders holding the page
     QTest::addColumn<bool>("assessorFile");
     QTest::addColumn<QString>("shown");           // empty: the page cannot be opened
     const QStringList both = {"En", "Fr"};
     const QString stored = "v_version|v_assessor|v_institution|v_street";
-    QTest::newRow("about, english") << "goAbout" << 0 << both << true << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
-    QTest::newRow("about, french, no assessor file")
-        << "goAbout" << 1 << both << false << "Fr|1.1|||v_street";
-    QTest::newRow("video, french missing") << "goVideo_instructions" << 1 << QStringList{"En"} << true << "En|" + stored;
-    QTest::newRow("publications, french") << "goPublications" << 1 << both << true << "Fr|" + stored;
-    QTest::newRow("missing everywhere") << "goVideo_instructions" << 2 << QStringList{} << true << QString();
+    QTest::newRow("about, english") << "actionAbout_Kestrova" << 0 << both << true
+                                    << "En|1.1|Dr. Jane Roe|Clinic Beaulieu|v_street";
+    QTest::newRow("about, french, no assessor file") << "actionAbout_Kestrova" << 1 << both << false << "Fr|1.1|||v_street";
+    QTest::newRow("video, french missing") << "actionVideo_instructions" << 1 << QStringList{"En"} << true << "En|" + stored;
+    QTest::newRow("publications, french") << "actionPublications" << 1 << both << true << "Fr|" + stored;
+    QTest::newRow("missing everywhere") << "actionVideo_instructions" << 2 << QStringList{} << true << QString();
 }
 
-// Each page in the interface language, else in English; only the about page fills in the
-// version and the assessor.
+// Each menu's page in the interface language, else in English; only the about page fills in
+// the version and the assessor. No web view is made before a page is asked for.
 void TestDocuments::pages()
 {
-    QFETCH(QString, slot);
+    QFETCH(QString, action);
     QFETCH(int, language);
     QFETCH(QStringList, installed);
     QFETCH(bool, assessorFile);
     QFETCH(QString, shown);
-    const QString file = slot == "goAbout" ? "Kestrova_About" : slot == "goPublications" ? "Kestrova_Publications"
-                                                                                       : "Kestrova_Video-instructions";
+    InstalledTree tree;
+    const QString file = QString(action).remove("action").remove("_Kestrova").replace('_', '-');
     for (const QString &folder : installed)
-        tree->write(QStringLiteral("Languages/%1/%2_%3.html").arg(folder, file, folder.toLower()),
-                    page(folder + "|v_version|v_assessor|v_institution|v_street"));
+        tree.write(QStringLiteral("Languages/%1/Kestrova_%2_%3.html").arg(folder, file, folder.toLower()),
+                   page(folder + "|v_version|v_assessor|v_institution|v_street"));
     if (assessorFile)
-        tree->write("Parameters/assessor.txt", assessorLine);
+        tree.write("Parameters/assessor.txt", "Dr.;Roe;Jane;Clinic Beaulieu;Rue du Lac 4;1007;Lausanne;Switzerland\n");
     Calibration().setLanguage(language);
     MessageBoxCatcher boxes;
-    QWidget owner;
-    WebViewer viewer(&owner);
-    QVERIFY(QMetaObject::invokeMethod(&viewer, slot.toLatin1().constData()));
-    QVERIFY(viewer.isVisible());
+    Kestrova window;
+    QVERIFY(window.findChildren<QWebEngineView *>().isEmpty());
+    window.findChild<QAction *>(action)->trigger();
+    auto *viewer = window.findChild<WebViewer *>();
+    QVERIFY(viewer->isVisible());
     if (shown.isEmpty()) {
         QCOMPARE(boxes.titles, QStringList{"Unable to open file"});
         QCOMPARE(boxes.texts, QStringList{"No such file or directory"});
         return;
     }
-    QCOMPARE(shownText(viewer).trimmed(), shown);
-    QCOMPARE(viewer.webView()->zoomFactor(), 1.2);
+    QCOMPARE(fromPage(viewer->webView(), "document.body.innerText"), shown);
+    QCOMPARE(viewer->webView()->zoomFactor(), 1.2);
     QCOMPARE(boxes.count(), 0);
-}
-
-void TestDocuments::shippedAboutPage_data()
-{
-    QTest::addColumn<int>("language");
-    const char *const folders[] = {"En", "Fr", "De", "It", "Es", "Nl"};
-    for (int language = 0; language < 6; ++language)
-        QTest::newRow(folders[language]) << language;
-}
-
-// The about page that ships in each language shows the version and the assessor.
-void TestDocuments::shippedAboutPage()
-{
-    QFETCH(int, language);
-    const QString folder = Paths::languageSubFolder(language);
-    const QString name = Paths::localizedName(language, QStringLiteral("Kestrova_About.html"));
-    QDir().mkpath(tree->path("Languages/" + folder));
-    QVERIFY(QFile::copy(QStringLiteral(KESTROVA_SOURCE_DIR "/languages/%1/%2").arg(folder, name),
-                        tree->path("Languages/" + folder + "/" + name)));
-    tree->write("Parameters/assessor.txt", assessorLine);
-    Calibration().setLanguage(language);
-    QWidget owner;
-    WebViewer viewer(&owner);
-    viewer.goAbout();
-    const QString text = shownText(viewer);
-    QVERIFY2(text.contains("Dr. Jane Roe") && text.contains("Clinic Beaulieu") && text.contains("1.1"),
-             qPrintable(text));
-    QVERIFY2(!text.contains("v_") && !viewer.webView()->title().contains("v_"), qPrintable(text));
-}
-
-void TestDocuments::relativeImageFound()
-{
-    QImage logo(40, 20, QImage::Format_RGB32);
-    logo.fill(Qt::darkGreen);
-    QDir().mkpath(tree->path("Languages/Fr"));
-    QVERIFY(logo.save(tree->path("Languages/Fr/logo.png")));
-    tree->write("Languages/Fr/Kestrova_Publications_fr.html", page("<img src=\"logo.png\">"));
-    Calibration().setLanguage(1);
-    QWidget owner;
-    WebViewer viewer(&owner);
-    viewer.goPublications();
-    QWebEngineView *view = viewer.webView();
-    QVERIFY(view);
-    int width = -1;
-    QVERIFY(QTest::qWaitFor([&] {
-        view->page()->runJavaScript(QStringLiteral("document.images.length ? document.images[0].naturalWidth : -1"),
-                                    [&](const QVariant &result) { width = result.toInt(); });
-        QTest::qWait(100);
-        return width > 0;
-    }, 30000));
-    QCOMPARE(width, 40);
 }
 
 void TestDocuments::pageFollowsWindow_data()
@@ -197,11 +121,16 @@ void TestDocuments::pageFollowsWindow_data()
     QTest::newRow("larger") << QSize(1200, 1000);
 }
 
-// The page view covers the window and nothing beyond it, so the page scrolls to its end.
+// The page view covers the window and nothing beyond it, so the page scrolls to its end; an
+// image beside the page is found.
 void TestDocuments::pageFollowsWindow()
 {
     QFETCH(QSize, size);
-    tree->write("Languages/En/Kestrova_Publications_en.html", page("PUBLICATIONS"));
+    InstalledTree tree;
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::darkGreen);
+    tree.write("Languages/En/Kestrova_Publications_en.html", page("<img src=\"logo.png\">"));
+    QVERIFY(logo.save(tree.path("Languages/En/logo.png")));
     QWidget owner;
     WebViewer viewer(&owner);
     viewer.goPublications();
@@ -210,79 +139,48 @@ void TestDocuments::pageFollowsWindow()
         viewer.resize(size);
     QTRY_COMPARE(viewer.webView()->geometry(), viewer.rect());
     QCOMPARE(viewer.size(), size.isValid() ? size : QSize(850, 840));
+    QCOMPARE(fromPage(viewer.webView(), "document.images[0].naturalWidth || ''"), QStringLiteral("40"));
 }
 
-void TestDocuments::menusOpenPagesWithoutViewAtStart()
+void TestDocuments::pdfs_data()
 {
-    tree->write("Languages/En/Kestrova_About_en.html", page("ABOUT"));
-    tree->write("Languages/En/Kestrova_Video-instructions_en.html", page("VIDEOS"));
-    tree->write("Languages/En/Kestrova_Publications_en.html", page("PUBLICATIONS"));
-    Kestrova window;
-    QVERIFY(window.findChildren<QWebEngineView *>().isEmpty());
-    auto *viewer = window.findChild<WebViewer *>();
-    QVERIFY(viewer);
-    const struct { const char *action; const char *text; } entries[] = {
-        {"actionAbout_Kestrova", "ABOUT"}, {"actionVideo_instructions", "VIDEOS"}, {"actionPublications", "PUBLICATIONS"}};
-    for (const auto &entry : entries) {
-        window.findChild<QAction *>(QString::fromLatin1(entry.action))->trigger();
-        QVERIFY(viewer->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(shownText(*viewer).trimmed(), QString::fromLatin1(entry.text), 30000);
-    }
-}
-
-void TestDocuments::instructionBook_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("installed");
-    QTest::addColumn<bool>("viewer");   // the desktop has a program for PDF files
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("book");      // the instruction book installed
+    QTest::addColumn<bool>("choose");       // a report is chosen in the file dialog
+    QTest::addColumn<bool>("viewer");       // the desktop has a program for PDF files
+    QTest::addColumn<QString>("opened");    // empty: nothing opened
     QTest::addColumn<QString>("message");
-    const QString book = "Fr/Kestrova_Instruction-book_fr.pdf";
-    QTest::newRow("french") << 1 << book << true << QString();
-    QTest::newRow("french missing, no english fallback")
-        << 1 << "En/Kestrova_Instruction-book_en.pdf" << true
+    const QString book = frenchBook;
+    const QString report = "Archives/" + patientKey + "/Output_T2_S03_" + patientKey + ".pdf";
+    QTest::newRow("book, french") << "actionInstruction_book" << book << false << true << book << QString();
+    QTest::newRow("book, french missing, no english fallback")
+        << "actionInstruction_book" << "Languages/En/Kestrova_Instruction-book_en.pdf" << false << true << QString()
         << "Unable to find Kestrova_Instruction-book.pdf\n%1\nNo such file or directory";
-    QTest::newRow("no program for PDF files") << 1 << book << false << "No program to open PDF files is installed.\n%1";
+    QTest::newRow("book, no program for PDF files") << "actionInstruction_book" << book << false << false << QString()
+                                                    << "No program to open PDF files is installed.\n%1";
+    QTest::newRow("report chosen") << "actionPrevious_reports" << book << true << true << report << QString();
+    QTest::newRow("report dialog cancelled") << "actionPrevious_reports" << book << false << true << QString()
+                                             << QString();
 }
 
-void TestDocuments::instructionBook()
+// The instruction book in the interface language and the current patient's filed reports,
+// chosen in the patient's archive folder, are handed to the desktop's PDF program.
+void TestDocuments::pdfs()
 {
-    QFETCH(int, language);
-    QFETCH(QString, installed);
-    QFETCH(bool, viewer);
-    QFETCH(QString, message);
-    tree->write("Languages/" + installed, "%PDF-1.4\n");
-    Calibration().setLanguage(language);
-    std::optional<DesktopOpener> desktop;
-    if (viewer)
-        desktop.emplace();
-    MessageBoxCatcher boxes;
-    Kestrova window;
-    window.findChild<QAction *>("actionInstruction_book")->trigger();
-    const QString book = tree->path("Languages/Fr/Kestrova_Instruction-book_fr.pdf");
-    QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message.arg(book)});
-    QCOMPARE(boxes.titles, QStringList(boxes.count(), QStringLiteral("Error")));
-    if (viewer)
-        QCOMPARE(desktop->opened, message.isEmpty() ? QList<QUrl>{QUrl::fromLocalFile(book)} : QList<QUrl>{});
-}
-
-void TestDocuments::previousReports_data()
-{
-    QTest::addColumn<bool>("choose");
-    QTest::addColumn<bool>("viewer");   // the desktop has a program for PDF files
-    QTest::newRow("report chosen") << true << true;
-    QTest::newRow("dialog cancelled") << false << true;
-    QTest::newRow("no program for PDF files") << true << false;
-}
-
-void TestDocuments::previousReports()
-{
+    QFETCH(QString, action);
+    QFETCH(QString, book);
     QFETCH(bool, choose);
     QFETCH(bool, viewer);
+    QFETCH(QString, opened);
+    QFETCH(QString, message);
+    InstalledTree tree;
     const QString folder = "Archives/" + patientKey;
     const QString report = folder + "/Output_T2_S03_" + patientKey + ".pdf";
-    tree->write(report, "%PDF-1.4\n");
-    tree->write(folder + "/results_T2.csv", "x\n");
-    tree->write("Parameters/patients_list.txt", "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n");
+    tree.write(book, "%PDF-1.4\n");
+    tree.write(report, "%PDF-1.4\n");
+    tree.write(folder + "/results_T2.csv", "x\n");
+    tree.write("Parameters/patients_list.txt", "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n");
+    Calibration().setLanguage(1);
     std::optional<DesktopOpener> desktop;
     if (viewer)
         desktop.emplace();
@@ -293,42 +191,28 @@ void TestDocuments::previousReports()
     combo->setCurrentIndex(combo->findText(patientKey));
     emit combo->activated(combo->currentIndex());
 
-    QString directory;
-    QStringList filters;
-    QString caption;
-    QStringList listed;
-    // Looks at the file dialog as the assessor would, then picks the report or cancels;
-    // whatever is found, the dialog is closed so that the test goes on.
+    // Looks at the file dialog as the assessor would, then picks the report or cancels.
+    QStringList dialogSeen;
     QTimer watch;
     connect(&watch, &QTimer::timeout, this, [&] {
         auto *dialog = visibleWindow<QFileDialog>();
         if (!dialog)
             return;
         watch.stop();
-        directory = dialog->directory().absolutePath();
-        filters = dialog->nameFilters();
-        caption = dialog->windowTitle();
-        auto *files = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
-        if (files) {
-            (void)QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) > 0; }, 5000);
-            for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
-                listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
-        }
+        dialogSeen << dialog->directory().absolutePath() << dialog->nameFilters() << dialog->windowTitle();
         if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")); choose && name)
             name->setText(QFileInfo(report).fileName());
         choose ? static_cast<QDialog *>(dialog)->accept() : dialog->reject();
     });
     watch.start(50);
-    window.findChild<QAction *>("actionPrevious_reports")->trigger();
+    window.findChild<QAction *>(action)->trigger();
 
-    QCOMPARE(directory, QDir(tree->path(folder)).absolutePath());
-    QCOMPARE(filters, QStringList{"Previous reports (*.pdf)"});
-    QCOMPARE(caption, QStringLiteral("Ouvrir"));
-    QCOMPARE(listed, QStringList{QFileInfo(report).fileName()});
+    if (action == "actionPrevious_reports")
+        QCOMPARE(dialogSeen, QStringList({QDir(tree.path(folder)).absolutePath(), "Previous reports (*.pdf)", "Ouvrir"}));
     if (viewer)
-        QCOMPARE(desktop->opened, choose ? QList<QUrl>{QUrl::fromLocalFile(tree->path(report))} : QList<QUrl>{});
-    QCOMPARE(boxes.texts, viewer ? QStringList()
-                                 : QStringList{"No program to open PDF files is installed.\n" + tree->path(report)});
+        QCOMPARE(desktop->opened, opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl::fromLocalFile(tree.path(opened))});
+    QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message.arg(tree.path(frenchBook))});
+    QCOMPARE(boxes.titles, QStringList(boxes.count(), QStringLiteral("Error")));
 }
 
 KESTROVA_WEBENGINE_TEST_MAIN(TestDocuments)
