@@ -147,11 +147,12 @@ void TestMainWindow::chooseLaunchAbort()
     QCOMPARE(combo->itemText(0), QStringLiteral("Adams Bob 01.01.1950"));
     QCOMPARE(combo->itemText(1), QStringLiteral("Zeller Anna 05.06.1944"));
     QVERIFY(startedUp(window));
-    // The chosen identity reaches the records; the end-to-end runs read it there.
+    // The chosen names and birth date reach the records, where the end-to-end runs read them.
     combo->setCurrentIndex(0);
     emit combo->activated(0);
     Calibration cal;
     QCOMPARE(cal.isPatientName(), QStringLiteral("Adams Bob 01.01.1950"));
+    QCOMPARE(cal.isGender(), QStringLiteral("Mr."));
     QVERIFY(child<QAction>(window, "actionPrevious_reports")->isEnabled());
     child<QCheckBox>(window, "cb_subTask")->setChecked(true);
     auto *box = window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task));
