@@ -6,12 +6,20 @@
 #include <QtTest>
 
 #include "taskrun.h"
-#include "tasks/test2/targetplaces.h"
 #include "tasks/test2/test2.h"
 
 namespace {
 const QByteArray patientRecord = "Mrs.;Zeller;Anna;05.06.1944;0;4;0;0;0;0;0;0;0;0\r\n";
 const QByteArray pausedRow = ";Mrs.;Zeller;Anna;05/06/1944;paused";
+
+// Fixation, cue, interval, Space at the target, the trial's end.
+void playValidTrial(Test2 *task)
+{
+    for (const char *slot : {"sequence1", "sequence2", "sequence3"})
+        QVERIFY(QMetaObject::invokeMethod(task, slot));
+    QTest::keyClick(task, Qt::Key_Space);
+    QVERIFY(QMetaObject::invokeMethod(task, "sequence5"));
+}
 
 // The attention task with its session raised to 5.
 struct Run : TaskRun<Test2>
@@ -33,11 +41,6 @@ struct Run : TaskRun<Test2>
             step(steps[i]);
     }
     int condition() const { return get<QLineEdit>("le_subtask")->text().toInt(); }
-    void validTrial()
-    {
-        toStage(3);
-        key(Qt::Key_Space);
-        step("sequence5");
-    }
+    void validTrial() { playValidTrial(window.get()); }
 };
 } // namespace

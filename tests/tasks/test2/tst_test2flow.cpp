@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <QtTest>
 
 #include "filesizelimit.h"
@@ -14,8 +16,6 @@ class TestTest2Flow : public QObject
 private slots:
     void trialRepeated_data();
     void trialRepeated();
-    void pauseAndErrorKeys_data();
-    void pauseAndErrorKeys();
     void fullDiskStopsTheRun();
     void blockedLogStopsTheStart();
     void instructionsOnlyWritesNothing();
@@ -64,8 +64,11 @@ void TestTest2Flow::trialRepeated()
         run.toStage(3);
         if (how == "slow")
             QTest::qWait(2100);
-        if (how == "timeout")
+        if (how == "timeout") {
+            run.key(Qt::Key_P);   // P and E do nothing in fixed-duration mode
+            run.key(Qt::Key_E);
             run.step("sequence4");
+        }
         run.key(how == "E" ? Qt::Key_E : Qt::Key_Space);   // after the time-out: no answer
     }
     if (how == "P")
@@ -73,7 +76,9 @@ void TestTest2Flow::trialRepeated()
     else
         run.step("sequence5");
     if (how == "E" || how == "P") {
-        // No next trial until the assessor continues.
+        // No next trial until the assessor continues; a second press changes nothing.
+        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), how == "P" ? "PAUSE" : "ERROR");
+        run.key(how == "P" ? Qt::Key_P : Qt::Key_E);
         QVERIFY(!run.stimulus("DrawCross")->isVisible() && !run.stimulus("DrawArrow")->isVisible());
         run.click("pb_continue");
     }
@@ -94,42 +99,6 @@ void TestTest2Flow::trialRepeated()
     QCOMPARE(first.mid(9, 3), retry.mid(9, 3));
     QCOMPARE(first.value(29), QByteArray("1"));
     QCOMPARE(first.value(21), retry.value(21));   // the same place again
-}
-
-void TestTest2Flow::pauseAndErrorKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("stage");   // 2 interval, 3 target, 4 after the response
-    QTest::addColumn<bool>("fixedDn");
-    QTest::addColumn<bool>("takesEffect");
-    for (int key : {int(Qt::Key_P), int(Qt::Key_E)}) {
-        const char *name = key == Qt::Key_P ? "P" : "E";
-        QTest::addRow("%s interval", name) << key << 2 << false << false;
-        QTest::addRow("%s target", name) << key << 3 << false << true;
-        QTest::addRow("%s after response", name) << key << 4 << false << true;
-        QTest::addRow("%s target, fixed duration", name) << key << 3 << true << false;
-    }
-}
-
-void TestTest2Flow::pauseAndErrorKeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, stage);
-    QFETCH(bool, fixedDn);
-    QFETCH(bool, takesEffect);
-    Run run;
-    run.go(fixedDn);
-    run.toStage(std::min(stage, 3));
-    if (stage == 4)
-        run.key(Qt::Key_Space);
-    run.key(Qt::Key(key));
-    QCOMPARE(run.get<QPushButton>("pb_continue")->isVisible(), takesEffect);
-    if (takesEffect) {
-        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), key == Qt::Key_P ? "PAUSE" : "ERROR");
-        run.key(Qt::Key(key));   // a second press while waiting changes nothing
-    }
-    const bool paused = takesEffect && key == Qt::Key_P;
-    QCOMPARE(run.logRows(), paused ? QList<QByteArray>{pausedRow} : QList<QByteArray>{});
 }
 
 // A trial row that cannot be written (full disk) ends the run at once, as an interruption,
@@ -271,31 +240,19 @@ void TestTest2Flow::refusedSettings()
 
 void TestTest2Flow::sessionCountingBothWays()
 {
-    checkSessionCounting<Test2>(patientRecord, 2, 3, [](Test2 *task) {
-        for (const char *slot : {"sequence1", "sequence2", "sequence3"})
-            QVERIFY(QMetaObject::invokeMethod(task, slot));
-        QTest::keyClick(task, Qt::Key_Space);
-        QVERIFY(QMetaObject::invokeMethod(task, "sequence5"));
-    });
+    checkSessionCounting<Test2>(patientRecord, 2, 3, playValidTrial);
 }
 
 // Conditions come in balanced triples and each condition's places in balanced groups of
 // eight; the asterisk shows only in alerted trials, the arrow only in oriented ones, pointing
-// where the target then appears; the fixation's jitter stays within its range.
+// where the target then appears; the fixation's jitter stays within its range. P and E during
+// the cue-target interval pause or mark nothing: every trial is logged once.
 void TestTest2Flow::blockIsBalanced()
 {
     Run run;
     run.go();
     QWidget *asterisk = run.get<QLabel>("lbl_asterisk");
     auto *arrow = static_cast<DrawArrow *>(run.stimulus("DrawArrow"));
-    const auto targetPlace = [&run] {
-        for (int place = 0; place < 8; ++place) {
-            const QPoint at = TargetPlaces::topLeft(run.window->width() / 2, run.window->height() / 2, place);
-            if (run.stimulus("DrawRectangle")->pos() == at)
-                return place;
-        }
-        return -1;
-    };
     std::array<QList<int>, 3> places;
     QList<int> conditions;
     for (int trial = 0; trial < 96; ++trial) {
@@ -305,15 +262,20 @@ void TestTest2Flow::blockIsBalanced()
         QCOMPARE(asterisk->isVisible(), cond == 2);
         QCOMPARE(arrow->isVisible(), cond == 3);
         run.step("sequence2");
+        run.key(Qt::Key_P);   // before the target: P and E do nothing
+        run.key(Qt::Key_E);
         run.step("sequence3");
         QVERIFY(!asterisk->isVisible());
-        const int place = targetPlace();
+        // The place (0 … 7, clockwise from the right) of the target seen from the centre.
+        const QPoint at = run.stimulus("DrawRectangle")->geometry().center() - run.window->rect().center();
+        const int place = (int(std::lround(std::atan2(at.y(), at.x()) * 4 / M_PI)) + 8) % 8;
         if (cond == 3)
             QCOMPARE(arrow->angle, 45 * place);
         places[cond - 1] << place;
         run.key(Qt::Key_Space);
         run.step("sequence5");
     }
+    QCOMPARE(run.logRows().size(), 96);
     for (int i = 0; i < 96; i += 3)
         QCOMPARE(QSet<int>(conditions.begin() + i, conditions.begin() + i + 3), (QSet<int>{1, 2, 3}));
     for (const QList<int> &cond : places) {

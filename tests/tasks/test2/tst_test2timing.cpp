@@ -1,10 +1,11 @@
-#include <QtTest>
-
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <functional>
 #include <thread>
 #include <vector>
+
+#include <QtTest>
 
 #include "test2run.h"
 
@@ -17,60 +18,50 @@ double ms(Clock::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// Calls back when one of the watched stimuli is shown or hidden, with the moment on the
-// monotonic clock.
-struct StimulusWatch : QObject
+// A block of six trials on the real timers with short fixed parts, the asterisk and the target
+// watched: `seen` is told when one of them is shown or hidden, with the moment on the monotonic
+// clock. Space is pressed at a given moment from another thread, so that the press arrives
+// whatever the task's thread is doing then (waiting out a step's last moments, for instance).
+struct TimedRun : Run, QObject
 {
+    QWidget *asterisk = get<QLabel>("lbl_asterisk");
+    QWidget *target = stimulus("DrawRectangle");
     std::function<void(QObject *, bool shown, Clock::time_point)> seen;
+    std::vector<std::thread> threads;
+    std::deque<Clock::time_point> sent;   // when each press was actually posted
+
+    ~TimedRun() override
+    {
+        for (auto &thread : threads)
+            thread.join();
+    }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
             seen(watched, event->type() == QEvent::Show, Clock::now());
         return false;
     }
-};
-
-// A block of six trials on the real timers with short fixed parts, the asterisk and the target
-// watched. Space is pressed at a given moment from another thread, so that the press arrives
-// whatever the task's thread is doing then (waiting out a step's last moments, for instance).
-struct TimedRun : Run
-{
-    std::vector<std::thread> threads;
-    std::deque<Clock::time_point> sent;   // when each press was actually posted
-    StimulusWatch watch;
-    QWidget *asterisk = get<QLabel>("lbl_asterisk");
-    QWidget *target = stimulus("DrawRectangle");
-
-    ~TimedRun()
+    void start(const std::function<void(QObject *, bool shown, Clock::time_point)> &onSeen)
     {
-        for (auto &thread : threads)
-            thread.join();
-    }
-    void start(const std::function<void(QObject *, bool shown, Clock::time_point)> &seen)
-    {
-        watch.seen = seen;
-        asterisk->installEventFilter(&watch);
-        target->installEventFilter(&watch);
+        seen = onSeen;
+        asterisk->installEventFilter(this);
+        target->installEventFilter(this);
         window->goTest2(0, false, false, true, false);
-        setField("le_timer01", QStringLiteral("0"));
-        setField("le_timer05", QStringLiteral("0"));
+        for (const char *fixedPart : {"le_timer01", "le_timer05"})
+            setField(fixedPart, QStringLiteral("0"));
         setField("le_number", QStringLiteral("6"));
         click("pb_go");
     }
     const Clock::time_point *pressAt(Clock::time_point when)
     {
         auto *press = new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-        auto *release = new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         Clock::time_point *slot = &sent.emplace_back();
-        threads.emplace_back([receiver = window.get(), when, press, release, slot] {
+        threads.emplace_back([receiver = window.get(), when, press, slot] {
             std::this_thread::sleep_until(when);
             *slot = Clock::now();
             // Stamped like the window system's input, in ms of the monotonic clock.
-            const auto stamp = std::chrono::duration_cast<milliseconds>(slot->time_since_epoch());
-            press->setTimestamp(quint64(stamp.count()));
-            release->setTimestamp(quint64(stamp.count()));
+            press->setTimestamp(quint64(std::chrono::duration_cast<milliseconds>(slot->time_since_epoch()).count()));
             QCoreApplication::postEvent(receiver, press);
-            QCoreApplication::postEvent(receiver, release);
         });
         return slot;
     }
@@ -140,18 +131,15 @@ void TestTest2Timing::pressJudgedByArrival()
         }
     });
     QList<QByteArray> rows;
-    QList<QByteArray> alerted;
+    qsizetype at = 0;   // the first alerted trial's row; after an anticipation, the repeat next
+    const auto alerted = [](const QByteArray &row) { return fields(row).value(9) == "2"; };
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
                                  rows = run.logRows();
-                                 alerted.clear();
-                                 for (const QByteArray &row : rows) {
-                                     if (fields(row).value(9) == "2")
-                                         alerted << row;
-                                 }
-                                 return alerted.size() >= (anticipation ? 2 : 1);
+                                 at = std::find_if(rows.cbegin(), rows.cend(), alerted) - rows.cbegin();
+                                 return at + (anticipation ? 1 : 0) < rows.size();
                              }()),
                              20000);
-    const auto first = fields(alerted[0]);
+    const auto first = fields(rows[at]);
     const int rt = first[20].toInt();
     if (anchor == "cue end") {
         if (*sent >= cueOff)
@@ -165,7 +153,7 @@ void TestTest2Timing::pressJudgedByArrival()
         QCOMPARE(first[29], QByteArray("1"));
         QVERIFY2(rt < 0 && std::abs(rt - expected) <= 1.5, qPrintable(QStringLiteral("%1 %2").arg(rt).arg(expected)));
         // Presented again at once, at the same place.
-        const auto next = fields(rows.value(rows.indexOf(alerted[0]) + 1));
+        const auto next = fields(rows.value(at + 1));
         QCOMPARE(next.value(9), QByteArray("2"));
         QCOMPARE(next.value(21), first[21]);
         QCOMPARE(next.value(29), QByteArray("0"));
