@@ -33,13 +33,6 @@ struct Run : TaskRun<Test2>
         setField("le_number", QString::number(number));
         click("pb_go");
     }
-    // Fixation, cue and interval: `stages` of them, the target shown after all three.
-    void toStage(int stages)
-    {
-        const char *steps[] = {"sequence1", "sequence2", "sequence3"};
-        for (int i = 0; i < stages; ++i)
-            step(steps[i]);
-    }
     int condition() const { return get<QLineEdit>("le_subtask")->text().toInt(); }
     void validTrial() { playValidTrial(window.get()); }
 };

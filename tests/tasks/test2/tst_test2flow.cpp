@@ -51,17 +51,18 @@ void TestTest2Flow::trialRepeated()
     Run run;
     run.go(how == "timeout");
     const int cond = run.condition();
-    if (how == "anticipation") {
-        for (const char *slot : {"sequence1", "sequence2"}) {
+    for (const char *slot : {"sequence1", "sequence2"}) {
+        if (how == "anticipation")
             run.key(Qt::Key_Space);   // at fixation and cue: not an answer
-            run.step(slot);
-        }
+        run.step(slot);
+    }
+    if (how == "anticipation") {
         QVERIFY(run.get<QLineEdit>("le_result")->text().isEmpty());
         run.key(Qt::Key_Space);   // at once after the cue: 400 ms before the target was due
         QTest::qWait(500);
         QVERIFY(!run.stimulus("DrawRectangle")->isVisible());   // the target never comes
     } else {
-        run.toStage(3);
+        run.step("sequence3");
         if (how == "slow")
             QTest::qWait(2100);
         if (how == "timeout") {

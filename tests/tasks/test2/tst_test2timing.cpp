@@ -55,13 +55,17 @@ struct TimedRun : Run, QObject
     const Clock::time_point *pressAt(Clock::time_point when)
     {
         auto *press = new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        auto *release = new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         Clock::time_point *slot = &sent.emplace_back();
-        threads.emplace_back([receiver = window.get(), when, press, slot] {
+        threads.emplace_back([receiver = window.get(), when, press, release, slot] {
             std::this_thread::sleep_until(when);
             *slot = Clock::now();
             // Stamped like the window system's input, in ms of the monotonic clock.
-            press->setTimestamp(quint64(std::chrono::duration_cast<milliseconds>(slot->time_since_epoch()).count()));
+            const auto stamp = quint64(std::chrono::duration_cast<milliseconds>(slot->time_since_epoch()).count());
+            press->setTimestamp(stamp);
+            release->setTimestamp(stamp);
             QCoreApplication::postEvent(receiver, press);
+            QCoreApplication::postEvent(receiver, release);
         });
         return slot;
     }
