@@ -2,7 +2,6 @@
 
 #include "calibration/calibration.h"
 #include "context/screenparams.h"
-#include "context/textcodec.h"
 #include "installedtree.h"
 #include "messageboxcatcher.h"
 
@@ -17,8 +16,6 @@ private slots:
     void unreadableFileLeavesContextUnchanged();
     void negativeCalibrationIsNone_data();
     void negativeCalibrationIsNone();
-    void latin1Conversion_data();
-    void latin1Conversion();
 };
 
 void TestContext::fileBytes_data()
@@ -30,8 +27,6 @@ void TestContext::fileBytes_data()
     QTest::addColumn<QByteArray>("bytes");
     // A string is its byte count then UTF-16 big-endian text; a null one is count ffffffff, an
     // empty one count 0.
-    QTest::newRow("fresh") << 0 << 0 << 0 << QString()
-                           << QByteArray::fromHex("000000000000000000000000ffffffffffffffff");
     QTest::newRow("calibrated") << 250 << 125 << 1 << QString()
                                 << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff");
     QTest::newRow("reserved text") << 282 << 141 << 0 << QStringLiteral("Ab")
@@ -110,24 +105,6 @@ void TestContext::negativeCalibrationIsNone()
     QVERIFY(!params.isCalibrated());
     QVERIFY(params.horzPitch >= 0 && params.vertPitch >= 0);
     QVERIFY(params.horzPitch == 0 || params.vertPitch == 0);
-}
-
-void TestContext::latin1Conversion_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("latin1");
-    QTest::newRow("e acute") << QStringLiteral("Zo\u00e9") << QByteArray("Zo\xe9");
-    QTest::newRow("outside latin1") << QStringLiteral("\u0141ukasz") << QByteArray("?ukasz");
-    QTest::newRow("surrogate pair") << QStringLiteral("A\U0001F600B") << QByteArray("A?B");
-    QTest::newRow("y diaeresis") << QStringLiteral("\u00ff\u0178") << QByteArray("\xff?");
-}
-
-void TestContext::latin1Conversion()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, latin1);
-    QCOMPARE(TextCodec::toLatin1(text), latin1);
-    QCOMPARE(TextCodec::latin1Filtered(text), QString::fromLatin1(latin1));
 }
 
 QTEST_MAIN(TestContext)

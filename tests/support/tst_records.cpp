@@ -129,9 +129,10 @@ void TestRecords::trialRow_data()
     QTest::addColumn<QByteArray>("names");
     QTest::newRow("Latin-1 name") << QStringLiteral("Dupré") << QStringLiteral("Jean")
                                   << QByteArray("Dupr\xe9;Jean");
-    // One "?" per character, also for one outside the basic plane (two UTF-16 units).
-    QTest::newRow("outside Latin-1") << QStringLiteral("Dvořák\U0001F600") << QStringLiteral("Jiří")
-                                     << QByteArray("Dvo?\xe1k?;Ji?\xed");
+    // One "?" per character, also for one outside the basic plane (two UTF-16 units); ÿ is the last
+    // Latin-1 one.
+    QTest::newRow("outside Latin-1") << QStringLiteral("Dvořák\U0001F600\u00ff\u0178") << QStringLiteral("Jiří")
+                                     << QByteArray("Dvo?\xe1k?\xff?;Ji?\xed");
     // Far beyond the 256 bytes of a fixed line buffer: nothing is cut.
     QTest::newRow("long name") << QString(300, QLatin1Char('A')) << QStringLiteral("Jean")
                                << QByteArray(300, 'A') + ";Jean";
