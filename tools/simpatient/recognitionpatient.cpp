@@ -115,7 +115,8 @@ bool RecognitionPatient::start(QDialog *window, QString *error)
     {
         const char *field;
         int value;
-    } settings[] = {{"le_timer01", fixationMs}, {"le_timer04", afterMaskMs}, {"le_timer06", afterAnswerMs}};
+    } settings[] = {{"le_timer01", fixationMs}, {"le_timer03", maskMs}, {"le_timer04", afterMaskMs},
+                    {"le_timer06", afterAnswerMs}};
     for (const auto &setting : settings) {
         if (!SimulatedInput::typeInto(window, setting.field, QString::number(setting.value), error))
             return false;

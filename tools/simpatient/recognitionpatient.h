@@ -42,9 +42,10 @@ public:
     bool finished() const override;
     QString summary() const override;
 
-    // Durations written into the parameter panel to keep a run short: fixation, the pause
-    // after the mask, the pause after the answer.
+    // Durations written into the parameter panel to keep a run short: fixation, the mask,
+    // the pause after the mask, the pause after the answer. The exposures stay the staircase's.
     static constexpr int fixationMs = 200;
+    static constexpr int maskMs = 50;
     static constexpr int afterMaskMs = 100;
     static constexpr int afterAnswerMs = 200;
 

@@ -14,22 +14,14 @@ class TestRecognitionRun : public QObject
     Q_OBJECT
 
 private slots:
-    void wholeRun_data();
     void wholeRun();
 };
 
-void TestRecognitionRun::wholeRun_data()
-{
-    QTest::addColumn<int>("task");
-    QTest::addColumn<int>("mode");
-    QTest::newRow("central visual perception") << 5 << 1;
-    QTest::newRow("visual recognition battery") << 1 << 0;
-}
-
+// Task 5 runs the central subtask (mode 1), task 1 the battery of all three (mode 0).
 void TestRecognitionRun::wholeRun()
 {
-    QFETCH(int, task);
-    QFETCH(int, mode);
+    const int task = KESTROVA_RECOGNITION_TASK;
+    const int mode = task == 5 ? 1 : 0;
     SimPatientRun run;
     QString error;
     QVERIFY2(run.run(task, QStringLiteral("Roth;Ida;02.02.1948"),

@@ -53,11 +53,9 @@ void TestStaircase::training_data()
 {
     QTest::addColumn<int>("stored");
     QTest::addColumn<QByteArray>("answers");
-    QTest::addColumn<int>("exposure");   // after the block (the entry exposure without answers)
+    QTest::addColumn<int>("exposure");   // after the block
     QTest::addColumn<bool>("passed");
     QTest::addColumn<int>("kept");        // the patient list's value afterwards
-    QTest::newRow("trained before: restarts at 1133") << 150 << QByteArray() << 1133 << false << 150;
-    QTest::newRow("never trained: starts at 4633") << 0 << QByteArray() << 4633 << false << 0;
     QTest::newRow("all right: down to 17") << 0 << QByteArray("++++++++++") << 17 << true << 17;
     QTest::newRow("right tenth trial does not lower") << 0 << QByteArray("---------+") << 4633 << false << 0;
     QTest::newRow("once below the top is a pass") << 0 << QByteArray("+---------") << 4633 << true << 4633;
@@ -71,12 +69,10 @@ void TestStaircase::training()
     QFETCH(QByteArray, answers);
     Staircase s;
     s.enter(stored, true);
-    if (!answers.isEmpty()) {
-        s.startTraining();
-        for (int i = 0; i < answers.size(); ++i)
-            s.trainingAnswer(answers[i] == '+', i + 1);
-        QTEST(s.finishTraining(), "passed");
-    }
+    s.startTraining();
+    for (int i = 0; i < answers.size(); ++i)
+        s.trainingAnswer(answers[i] == '+', i + 1);
+    QTEST(s.finishTraining(), "passed");
     QTEST(s.exposure(), "exposure");
     QTEST(s.storedAfterRun(true), "kept");
 }
@@ -169,8 +165,6 @@ void TestStaircase::stopRule_data()
     QTest::newRow("always right at the floor") << 17 << QByteArray(12, '+') << 20 << 17.0 << 17.0 << QList<int>{0, 4};
     QTest::newRow("always wrong at the top") << 4633 << QByteArray(12, '-') << 20 << 4633.0 << 4633.0
                                              << QList<int>{4, 0};
-    QTest::newRow("drifting never stops") << 4633 << QByteArray("+++--").repeated(7) << -1 << 0.0 << 0.0
-                                          << QList<int>{};
 }
 
 void TestStaircase::stopRule()
@@ -184,8 +178,6 @@ void TestStaircase::stopRule()
         stoppedAt = s.checkStop() ? s.count() : -1;
     }
     QTEST(stoppedAt, "stopsAtCount");
-    if (stoppedAt < 0)
-        return;
     QTEST(s.sup(), "sup");
     QTEST(s.inf(), "inf");
     QTEST((QList<int>{s.limitSup(), s.limitInf()}), "limits");
