@@ -46,11 +46,6 @@ QStringList drive(const InstalledTree &tree, const QStringList &arguments, const
     }
     return boxes;
 }
-
-int count(const QByteArray &bytes, const QByteArray &part)
-{
-    return int(bytes.count(part));
-}
 } // namespace
 
 // The program killed at each step of a completed run's end, then started again: every file
@@ -106,18 +101,18 @@ void TestCrashSafety::killedAndRestarted()
         files << tree.read(file);
     const QByteArray log = files[1];
     if (block) {
-        QCOMPARE(count(log, ";2;5;"), 2);
-        QVERIFY2(log.endsWith(interrupted) && count(log, interrupted) == 1, log.constData());
+        QCOMPARE(int(log.count(";2;5;")), 2);
+        QVERIFY2(log.endsWith(interrupted) && log.count(interrupted) == 1, log.constData());
         QCOMPARE(files[0], record);
         QVERIFY(!tree.exists("Results/results_T2.csv"));
     } else {
-        QCOMPARE(count(log, ";2;5;"), 3);
-        QCOMPARE(count(log, "interrupted"), 0);
+        QCOMPARE(int(log.count(";2;5;")), 3);
+        QCOMPARE(int(log.count("interrupted")), 0);
         QVERIFY(files[0].startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
-        QCOMPARE(count(files[2], RecordHeaders::trialLog), 1);
-        QCOMPARE(count(files[2], ";2;5;"), 3);
-        QCOMPARE(count(files[3], RecordHeaders::resultsT2), 1);
-        QCOMPARE(count(files[3], "\n"), 2);
+        QCOMPARE(int(files[2].count(RecordHeaders::trialLog)), 1);
+        QCOMPARE(int(files[2].count(";2;5;")), 3);
+        QCOMPARE(int(files[3].count(RecordHeaders::resultsT2)), 1);
+        QCOMPARE(int(files[3].count("\n")), 2);
         QCOMPARE(files[4], files[3]);
         const QString text = pdfText(tree.path(report));
         QVERIFY2(text.contains("session 05, trials 3, patient Zeller Anna"), qPrintable(text));
