@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "messageboxcatcher.h"
-#include "stimuli/drawwidgets.h"
 #include "taskrun.h"
 #include "tasks/test1/test1.h"
 
@@ -21,34 +20,21 @@ struct Run : TaskRun<Test1>
 
     explicit Run(const QByteArray &training = "80;150;250") : TaskRun(patientRecord(training), {1, 5, 6, 7}, 5) {}
     void start(int mode, bool withTraining = false) { window->goTest1(mode, false, withTraining, true, false); }
-    void toStage(int stages, int from = 0)
+    void toStage(int stages)
     {
         const char *steps[] = {"sequence1", "sequence2", "sequence3", "sequence4"};
-        for (int i = from; i < stages; ++i)
+        for (int i = 0; i < stages; ++i)
             step(steps[i]);
     }
-    // One trial to the start of the next, answered with the first buttons, or the position
-    // half right.
-    void anyTrial(bool rightPosition = false)
+    // One trial to the start of the next, answered with the first buttons.
+    void anyTrial()
     {
-        toStage(1);
-        const int target = rightPosition ? inwardArrow() : 0;
-        toStage(4, 1);
+        toStage(4);
         if (get<QPushButton>("pb_uniform")->isVisible())
             click("pb_uniform");
         if (get<QPushButton>("pb_pos0")->isVisible())
-            click(qPrintable(QStringLiteral("pb_pos%1").arg(target)));
+            click("pb_pos0");
         step("sequence6");
-    }
-    // The position of the arrow turned toward the centre.
-    int inwardArrow() const
-    {
-        const auto arrows = window->findChildren<DrawArrowPeriph *>();
-        for (int i = 0; i < arrows.size(); ++i) {
-            if (int(arrows[i]->angle) != RecognitionAnswer::positionAngle(i))
-                return i;
-        }
-        return 0;
     }
 };
 } // namespace
@@ -66,9 +52,7 @@ private slots:
     void answers();
     void instructionsOnly_data();
     void instructionsOnly();
-    void batteryTakesEachSubtaskOncePerThree();
-    void escapeKeepsCounterWritesTraining();
-    void realTimersRunATrial();
+    void batteryThenEscape();
 };
 
 void TestTest1Flow::start_data()
@@ -108,16 +92,14 @@ void TestTest1Flow::start()
     Run run(stored);
     SharedContext::instance().screen.horzPitch = horzPitch;
     run.start(mode, withTraining);
+    QTRY_COMPARE(run.boxes.texts, refusal.isEmpty() ? QStringList() : QStringList{refusal});
     if (!refusal.isEmpty()) {
-        QTRY_COMPARE(run.boxes.texts, QStringList{refusal});
         run.checkLeftWithoutTrace(1);
         return;
     }
     QVERIFY(run.window->isVisible() && run.get<QPushButton>("pb_go")->isVisible());
-    QCOMPARE(run.boxes.texts, QStringList());
-    QCOMPARE((QStringList{run.get<QLineEdit>("le_timer02_S1")->text(), run.get<QLineEdit>("le_timer02_S2")->text(),
-                          run.get<QLineEdit>("le_timer02_S3")->text()}),
-             exposures);
+    for (int s = 0; s < 3; ++s)
+        QCOMPARE(run.get<QLineEdit>(qPrintable(QStringLiteral("le_timer02_S%1").arg(s + 1)))->text(), exposures[s]);
     QCOMPARE(run.get<QLabel>("lbl_mode")->isVisible(), withTraining);
     QMap<QByteArray, QList<QSize>> sizes;
     for (QWidget *w : run.window->findChildren<QWidget *>())
@@ -138,8 +120,8 @@ void TestTest1Flow::pauseAndErrorKeys_data()
     }
 }
 
-// E and P act only while the answer is awaited; the trial after "Continue" shows the same
-// subtask, figure pair and target.
+// E and P act only while the answer is awaited; the trial after "Continue" is of the same
+// subtask, after E with the same figure pair and target.
 void TestTest1Flow::pauseAndErrorKeys()
 {
     QFETCH(int, key);
@@ -175,22 +157,28 @@ void TestTest1Flow::answers_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("clicks");   // button names, in order
-    QTest::newRow("peripheral") << 2 << QStringList{"pb_pos3"};
-    QTest::newRow("central") << 1 << QStringList{"pb_size"};
-    QTest::newRow("dual, position first") << 3 << QStringList{"pb_pos1", "pb_shape"};
-    QTest::newRow("dual, central first") << 3 << QStringList{"pb_contrast", "pb_pos4"};
+    QTest::addColumn<bool>("onTimers");
+    QTest::newRow("peripheral") << 2 << QStringList{"pb_pos3"} << false;
+    QTest::newRow("central") << 1 << QStringList{"pb_size"} << false;
+    QTest::newRow("central, on its own timers") << 1 << QStringList{"pb_size"} << true;
+    QTest::newRow("dual, position first") << 3 << QStringList{"pb_pos1", "pb_shape"} << false;
+    QTest::newRow("dual, central first") << 3 << QStringList{"pb_contrast", "pb_pos4"} << false;
 }
 
 // Only the subtask's buttons appear, each half is answered once in any order, and the row's
-// answer code follows from the logged texts.
+// answer code follows from the logged texts; the reaction time runs from the buttons' onset.
 void TestTest1Flow::answers()
 {
     QFETCH(int, mode);
     QFETCH(QStringList, clicks);
+    QFETCH(bool, onTimers);
     Run run;
     run.start(mode);
     run.click("pb_go");
-    run.toStage(4);
+    if (onTimers)
+        QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>(qPrintable(clicks[0]))->isVisible(), 3000);
+    else
+        run.toStage(4);
     for (const char *name : centralNames)
         QCOMPARE(run.get<QPushButton>(name)->isVisible(), mode != 2);
     QCOMPARE(run.get<QPushButton>("pb_pos0")->isVisible(), mode != 1);
@@ -199,14 +187,19 @@ void TestTest1Flow::answers()
         run.click(qPrintable(name));
         QVERIFY(!run.get<QPushButton>(qPrintable(name))->isVisible());
     }
-    run.step("sequence6");
+    if (onTimers)
+        QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 1, 3000);
+    else
+        run.step("sequence6");
     const auto f = fields(run.logRows().value(0));
     QCOMPARE(f.size(), 30);
-    QCOMPARE(f.mid(9, 4), (QList<QByteArray>{QByteArray::number(mode), "1", "1", mode == 1 ? "80" : mode == 2 ? "150" : "250"}));
+    const QByteArray entry = mode == 1 ? "80" : mode == 2 ? "150" : "250";   // the stored training value
+    QCOMPARE(f.mid(9, 4), (QList<QByteArray>{QByteArray::number(mode), "1", "1", entry}));
     QCOMPARE(f[13].isEmpty() && f[14].isEmpty(), mode == 2);
     QCOMPARE(f[15].isEmpty() && f[16].isEmpty(), mode == 1);
     const bool centralWrong = !f[13].isEmpty() && !f[13].startsWith(f[14]);
     QCOMPARE(f[18].toInt(), (centralWrong ? 1 : 0) + (f[15] != f[16] ? 2 : 0));
+    QVERIFY2(f[17].toInt() >= 0 && f[17].toInt() < 500, f[17].constData());
     QCOMPARE(f[29], QByteArray("0"));
 }
 
@@ -250,13 +243,16 @@ void TestTest1Flow::instructionsOnly()
     run.checkLeftWithoutTrace(1);
 }
 
-void TestTest1Flow::batteryTakesEachSubtaskOncePerThree()
+// Every three trials of the battery hold each subtask once. Escape then leaves the session
+// uncounted and writes the exposures reached as the training values; after 13 trials, each
+// answer a step of the staircase, at least one differs from the stored one.
+void TestTest1Flow::batteryThenEscape()
 {
     Run run;
     run.start(0);
     run.click("pb_go");
     QList<int> order;
-    for (int trial = 0; trial < 12; ++trial) {
+    for (int trial = 0; trial < 13; ++trial) {
         order << run.get<QLineEdit>("le_subtask")->text().toInt();
         run.anyTrial();
     }
@@ -265,39 +261,13 @@ void TestTest1Flow::batteryTakesEachSubtaskOncePerThree()
         std::sort(three.begin(), three.end());
         QCOMPARE(three, (QList<int>{1, 2, 3}));
     }
-}
-
-// Escape after a passed training block: the session is not counted, the trained exposure is
-// written into the patient list, the other training values stay.
-void TestTest1Flow::escapeKeepsCounterWritesTraining()
-{
-    Run run("80;0;250");
-    run.start(2, true);
-    run.click("pb_go");
-    for (int trial = 0; trial < 10; ++trial)
-        run.anyTrial(true);
-    // The training block is over; the test block waits for "GO".
-    QVERIFY(run.get<QPushButton>("pb_go")->isVisible());
-    const QString trained = run.get<QLineEdit>("le_timer02_S2")->text();
-    QVERIFY(trained.toInt() < 1133);
+    QByteArrayList reached;
+    for (int s = 1; s <= 3; ++s)
+        reached << run.get<QLineEdit>(qPrintable(QStringLiteral("le_timer02_S%1").arg(s)))->text().toLatin1();
+    QVERIFY(reached.join(';') != "80;150;250");
     run.key(Qt::Key_Escape);
-    QVERIFY(!run.window->isVisible());
-    QVERIFY(run.context.isEscapeSeq());
-    QCOMPARE(run.tree.read("Parameters/patients_list.txt"), patientRecord("80;" + trained.toLatin1() + ";250"));
-}
-
-// On its own timers the trial reaches the answer buttons, and the reaction time runs from them.
-void TestTest1Flow::realTimersRunATrial()
-{
-    Run run;
-    run.start(1);
-    run.setField("le_timer01", QStringLiteral("50"));
-    run.click("pb_go");
-    QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>("pb_uniform")->isVisible(), 3000);
-    run.click("pb_size");
-    QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 1, 3000);
-    const auto f = fields(run.logRows()[0]);
-    QVERIFY2(f[17].toInt() >= 0 && f[17].toInt() < 500, f[17].constData());
+    QVERIFY(!run.window->isVisible() && run.context.isEscapeSeq());
+    QCOMPARE(run.tree.read("Parameters/patients_list.txt"), patientRecord(reached.join(';')));
 }
 
 QTEST_MAIN(TestTest1Flow)

@@ -2,6 +2,7 @@
 
 #include "messageboxcatcher.h"
 #include "sessioncounting.h"
+#include "stimuli/drawwidgets.h"
 #include "tasks/test4/test4.h"
 
 namespace {
@@ -13,18 +14,12 @@ QPoint centreOf(const QWidget *w) { return w->geometry().topLeft() + QPoint(w->w
 // The working memory task with its session raised to 3.
 struct Run : TaskRun<Test4>
 {
-    QWidget *firstCross = nullptr;
-    QWidget *laterCross = nullptr;
+    // The thick crosses: the first cross of a series, then the later ones.
+    const QList<DrawCrossThick *> crosses = window->findChildren<DrawCrossThick *>();
     QPoint first, last;   // centres of the first and the last cross of the current series
     QList<int> sectors;   // of the first and of each later cross
 
-    Run() : TaskRun(patientRecord, {4}, 3)
-    {
-        for (QWidget *w : window->findChildren<QWidget *>()) {
-            if (qstrcmp(w->metaObject()->className(), "DrawCrossThick") == 0)
-                (firstCross ? laterCross : firstCross) = w;
-        }
-    }
+    Run() : TaskRun(patientRecord, {4}, 3) {}
     void go(int number = 30)
     {
         window->goTest4(false, false, true);
@@ -33,29 +28,29 @@ struct Run : TaskRun<Test4>
     }
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(window.get(), button, {}, at); }
     bool prompt(const char *name) const { return get<QLabel>(name)->isVisible(); }
-    // Shows the series up to `crosses` crosses (all: up to the answer phase); returns how many
+    // Shows the series up to `upTo` crosses (all: up to the answer phase); returns how many
     // crosses it showed.
-    int series(int crosses = 99)
+    int series(int upTo = 99)
     {
         step("sequence1");
         int shown = 1;
-        first = last = centreOf(firstCross);
+        first = last = centreOf(crosses[0]);
         sectors = {get<QLineEdit>("le_posFirst")->text().toInt()};
-        while (shown < crosses) {
+        while (shown < upTo) {
             step("sequence2");
             step("sequence3");
             if (prompt("lbl_lastCross"))
                 break;
             ++shown;
-            last = centreOf(laterCross);
+            last = centreOf(crosses[1]);
             sectors.append(get<QLineEdit>("le_posLast")->text().toInt());
         }
         return shown;
     }
-    void answer(QPoint lastOffset = {}, QPoint firstOffset = {})
+    void answer()
     {
-        press(last + lastOffset);
-        press(first + firstOffset);
+        press(last);
+        press(first);
     }
     void validTrial()
     {
@@ -80,7 +75,6 @@ private slots:
     void phasePlans();
     void realTimersRunATrial();
     void sessionCountingBothWays();
-    void uncalibratedScreenRefused();
 };
 
 void TestTest4Flow::cleanup()
@@ -126,10 +120,7 @@ void TestTest4Flow::inputsByStep()
         run.press(run.last);
     if (step == 6)
         run.press(run.first);
-    const auto distances = [&run] {
-        return QStringList{run.get<QLineEdit>("le_distFirst")->text(), run.get<QLineEdit>("le_distLast")->text()};
-    };
-    const QStringList before = distances();
+    const QString answers = run.get<QLineEdit>("le_distFirst")->text() + run.get<QLineEdit>("le_distLast")->text();
     const qsizetype rows = run.logRows().size();
     if (input.size() == 1)
         run.key(input == "P" ? Qt::Key_P : Qt::Key_E);
@@ -145,7 +136,8 @@ void TestTest4Flow::inputsByStep()
         QCOMPARE(run.get<QLabel>("lbl_mode")->text(), input == "P" ? "PAUSE" : "ERROR");
     const QList<QByteArray> added = run.logRows().mid(rows);
     QCOMPARE(added.size(), keyTook ? 1 : 0);
-    QCOMPARE(distances() != before, takesEffect && !keyTook);
+    QCOMPARE(run.get<QLineEdit>("le_distFirst")->text() + run.get<QLineEdit>("le_distLast")->text() != answers,
+             takesEffect && !keyTook);
     QWidget *ring = run.stimulus("DrawLineSh");
     run.key(Qt::Key_S);
     QVERIFY(ring->isVisible());
@@ -157,14 +149,15 @@ void TestTest4Flow::inputsByStep()
     QVERIFY(!run.prompt("lbl_lastCross") && !run.prompt("lbl_firstCross"));
     run.click("pb_continue");
     run.answer();
-    QVERIFY(!run.firstCross->isVisible() && !run.laterCross->isVisible());
+    QVERIFY(!run.crosses[0]->isVisible() && !run.crosses[1]->isVisible());
     const int shown = run.series();
-    run.answer(QPoint(49, 0), QPoint(49, 0));
+    run.press(run.last + QPoint(49, 0));
+    run.press(run.first);
     run.step("sequence5");
     const auto row = fields(run.logRows().constLast());
     QCOMPARE(shown, row[9].toInt() + 2);
     QCOMPARE(row[10], QByteArray("1"));
-    QCOMPARE(row.mid(25, 2), (QList<QByteArray>{"   12,25", "   12,25"}));
+    QCOMPARE(row.mid(25, 2), (QList<QByteArray>{"    1,00", "   12,25"}));   // first cross, last cross
     QCOMPARE(row[29], QByteArray("0"));
 }
 
@@ -199,7 +192,8 @@ void TestTest4Flow::runLengths()
         QCOMPARE(shown, loads.last() + 2);
         QCOMPARE(row.mid(25, 2), (QList<QByteArray>{"    1.00", "    1.00"}));   // answers on the crosses
         const QList<int> &sectors = run.sectors;
-        QCOMPARE(row.mid(27, 2), (QList<QByteArray>{QByteArray::number(sectors[0]), QByteArray::number(sectors.last())}));
+        QCOMPARE(row.mid(27, 2),
+                 (QList<QByteArray>{QByteArray::number(sectors[0]), QByteArray::number(sectors.last())}));
         for (int later : sectors.mid(1))
             QVERIFY2(qAbs((later - sectors[0] + 12) % 12 - 6) <= 4, qPrintable(QString::number(later)));
         QCOMPARE(QSet<int>(sectors.begin(), sectors.end()).size(), shown);
@@ -216,35 +210,43 @@ void TestTest4Flow::runLengths()
     QCOMPARE(error[29], QByteArray("1"));
     QCOMPARE(fields(rows[4]).mid(9, 2), error.mid(9, 2));
     QVERIFY(run.get<QPushButton>("pb_results")->isVisible());
-    QCOMPARE(fields(run.tree.read("Results/results_T4.csv").split('\n').value(1)).value(10), QByteArray::number(number));
+    const auto result = fields(run.tree.read("Results/results_T4.csv").split('\n').value(1));
+    QCOMPARE(result.value(10), QByteArray::number(number));
 }
 
 void TestTest4Flow::phasePlans_data()
 {
     QTest::addColumn<bool>("withInstr");
     QTest::addColumn<bool>("withTrain");
-    QTest::newRow("instructions only") << true << false;
-    QTest::newRow("training") << false << true;
-    QTest::newRow("instructions and training") << true << true;
+    QTest::addColumn<int>("vertPitch");
+    QTest::newRow("instructions only") << true << false << 125;
+    QTest::newRow("training") << false << true << 125;
+    QTest::newRow("instructions and training") << true << true << 125;
+    QTest::newRow("uncalibrated screen") << true << true << 0;
 }
 
 // The worked example takes seven presses of "Continue"; training runs 3 trials that reach no
-// file; without training the task then closes uncounted.
+// file; without training the task then closes uncounted. Without a calibration no distance can
+// be measured: the assessor is told and nothing runs.
 void TestTest4Flow::phasePlans()
 {
     QFETCH(bool, withInstr);
     QFETCH(bool, withTrain);
+    QFETCH(int, vertPitch);
     Run run;
+    MessageBoxCatcher boxes;
+    SharedContext::instance().screen.vertPitch = vertPitch;
     run.window->goTest4(withInstr, withTrain, false);
+    QTRY_COMPARE(boxes.titles, vertPitch ? QStringList() : QStringList{"Error"});
     auto *phase = run.get<QLabel>("lbl_mode");
-    for (int click = 0; withInstr && click < 7; ++click) {
+    for (int click = 0; withInstr && vertPitch && click < 7; ++click) {
         QCOMPARE(phase->text(), QStringLiteral("INSTRUCTIONS"));
         QVERIFY(run.window->isVisible());
         run.click("pb_next");
         if (click == 4)
             QVERIFY(run.prompt("lbl_lastCross"));
     }
-    if (!withTrain) {
+    if (!withTrain || !vertPitch) {
         run.checkLeftWithoutTrace(4);
         return;
     }
@@ -289,18 +291,6 @@ void TestTest4Flow::sessionCountingBothWays()
         QTest::mouseClick(task, Qt::LeftButton, {}, QPoint(20, 10));
         QVERIFY(QMetaObject::invokeMethod(task, "sequence5"));
     });
-}
-
-// Without a calibration no distance can be measured: the assessor is told and nothing runs.
-void TestTest4Flow::uncalibratedScreenRefused()
-{
-    Run run;
-    SharedContext::instance().screen.vertPitch = 0;
-    MessageBoxCatcher boxes;
-    run.window->goTest4(false, false, false);
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 2000);
-    QCOMPARE(boxes.titles.value(0), QStringLiteral("Error"));
-    run.checkLeftWithoutTrace(4);
 }
 
 QTEST_MAIN(TestTest4Flow)
