@@ -20,211 +20,201 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void firstAndSecondStart();
-    void languageProbing_data();
-    void languageProbing();
-    void startUp_data();
-    void startUp();
-    void chooseLaunchAbort();
-    void pollAppendFailureWarns();
-    void subTaskVisibility();
-    void escapeEndsProgram();
-};
-
-void TestMainWindow::firstAndSecondStart()
-{
-    InstalledTree tree(false);
+    void firstAndSecondStart()
     {
-        Kestrova first;
-        for (const char *folder : {"Archives", "Parameters", "Results"})
-            QVERIFY2(QFileInfo(tree.path(QString::fromLatin1(folder))).isDir(), folder);
-        QVERIFY(tree.exists("Parameters/patients_list.txt"));
-        QCOMPARE(tree.read("Parameters/patients_list.txt"), QByteArray());
-        QCOMPARE(tree.read("Results/output.csv"), trialLogHeader);
-        QCOMPARE(child<QComboBox>(first, "cob_patientName")->count(), 0);
+        InstalledTree tree(false);
+        {
+            Kestrova first;
+            for (const char *folder : {"Archives", "Parameters", "Results"})
+                QVERIFY2(QFileInfo(tree.path(QString::fromLatin1(folder))).isDir(), folder);
+            QVERIFY(tree.exists("Parameters/patients_list.txt"));
+            QCOMPARE(tree.read("Parameters/patients_list.txt"), QByteArray());
+            QCOMPARE(tree.read("Results/output.csv"), trialLogHeader);
+            QCOMPARE(child<QComboBox>(first, "cob_patientName")->count(), 0);
+        }
+        // A second start leaves the trial log as the sessions left it.
+        const QByteArray log = trialLogHeader + "x;Mr.;A;B;01/01/2000;4;1\n";
+        tree.write("Results/output.csv", log);
+        Kestrova second;
+        QCOMPARE(tree.read("Results/output.csv"), log);
     }
-    // A second start leaves the trial log as the sessions left it.
-    const QByteArray log = trialLogHeader + "x;Mr.;A;B;01/01/2000;4;1\n";
-    tree.write("Results/output.csv", log);
-    Kestrova second;
-    QCOMPARE(tree.read("Results/output.csv"), log);
-}
 
-void TestMainWindow::languageProbing_data()
-{
-    QTest::addColumn<QStringList>("installed");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("exitText");
-    QTest::newRow("none") << QStringList() << 0 << "Exit";
-    QTest::newRow("english and french") << QStringList{"Fr", "En"} << 0 << "Exit";
-    QTest::newRow("german and dutch") << QStringList{"Nl", "De"} << 2 << "Beenden";
-}
-
-void TestMainWindow::languageProbing()
-{
-    QFETCH(QStringList, installed);
-    QFETCH(int, language);
-    QFETCH(QString, exitText);
-    InstalledTree tree;
-    for (const QString &folder : installed)
-        tree.installTranslation(QStringLiteral("kestrova_%1.qm").arg(folder.toLower()), folder);
-    Calibration context;
-    context.setLanguage(4);
-    QTranslator translator;
-    loadLanguage(translator, context);
-    QCOMPARE(context.isLanguage(), language);
-    QCoreApplication::installTranslator(&translator);
+    void languageProbing_data()
     {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("exitText");
+        QTest::newRow("none") << QStringList() << 0 << "Exit";
+        QTest::newRow("english and french") << QStringList{"Fr", "En"} << 0 << "Exit";
+        QTest::newRow("german and dutch") << QStringList{"Nl", "De"} << 2 << "Beenden";
+    }
+
+    void languageProbing()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(int, language);
+        QFETCH(QString, exitText);
+        InstalledTree tree;
+        for (const QString &folder : installed)
+            tree.installTranslation(QStringLiteral("kestrova_%1.qm").arg(folder.toLower()), folder);
+        Calibration context;
+        context.setLanguage(4);
+        QTranslator translator;
+        loadLanguage(translator, context);
+        QCOMPARE(context.isLanguage(), language);
+        QCoreApplication::installTranslator(&translator);
+        {
+            Kestrova window;
+            QCOMPARE(window.findChild<QAction *>("actionQuitter")->text(), exitText);
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    void startUp_data()
+    {
+        QTest::addColumn<QByteArray>("screenFile");
+        QTest::addColumn<int>("horz");
+        QTest::addColumn<int>("vert");
+        QTest::addColumn<int>("freq");
+        QTest::newRow("calibrated") << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff") << 250 << 125 << 1;
+        // Without a screen parameters file (before the first calibration) the step shows nothing.
+        QTest::newRow("never calibrated") << QByteArray() << 0 << 0 << 0;
+    }
+
+    // The window opens with the assessor shown and everything patient-bound disabled; a step just
+    // after it loads the screen parameters and enables the patient combo and the Users menu.
+    void startUp()
+    {
+        QFETCH(QByteArray, screenFile);
+        QFETCH(int, horz);
+        QFETCH(int, vert);
+        QFETCH(int, freq);
+        InstalledTree tree;
+        if (!screenFile.isEmpty())
+            tree.write("Parameters/screen.pix", screenFile);
+        tree.write("Parameters/assessor.txt", "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
+        MessageBoxCatcher boxes;
         Kestrova window;
-        QCOMPARE(window.findChild<QAction *>("actionQuitter")->text(), exitText);
-    }
-    QCoreApplication::removeTranslator(&translator);
-}
-
-void TestMainWindow::startUp_data()
-{
-    QTest::addColumn<QByteArray>("screenFile");
-    QTest::addColumn<int>("horz");
-    QTest::addColumn<int>("vert");
-    QTest::addColumn<int>("freq");
-    QTest::newRow("calibrated") << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff") << 250 << 125 << 1;
-    // Without a screen parameters file (before the first calibration) the step shows nothing.
-    QTest::newRow("never calibrated") << QByteArray() << 0 << 0 << 0;
-}
-
-// The window opens with the assessor shown and everything patient-bound disabled; a step just
-// after it loads the screen parameters and enables the patient combo and the Users menu.
-void TestMainWindow::startUp()
-{
-    QFETCH(QByteArray, screenFile);
-    QFETCH(int, horz);
-    QFETCH(int, vert);
-    QFETCH(int, freq);
-    InstalledTree tree;
-    if (!screenFile.isEmpty())
-        tree.write("Parameters/screen.pix", screenFile);
-    tree.write("Parameters/assessor.txt", "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
-    MessageBoxCatcher boxes;
-    Kestrova window;
-    QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"));
-    QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
-    Calibration cal;
-    for (int task = 1; task <= 7; ++task) {
-        QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task))->isEnabled());
-        QVERIFY(!window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task))->isEnabled());
-    }
-    QCOMPARE(cal.isHorzPitch(), 0);
-    QVERIFY(!child<QAction>(window, "actionAdd_patient")->isEnabled());
-    QVERIFY(!child<QComboBox>(window, "cob_patientName")->isEnabled());
-
-    QVERIFY(startedUp(window));
-    QCOMPARE(cal.isHorzPitch(), horz);
-    QCOMPARE(cal.isVertPitch(), vert);
-    QCOMPARE(cal.isFrequency(), freq);
-    for (const char *action : {"actionAdd_patient", "actionAssessor", "actionPreferences"})
-        QVERIFY2(child<QAction>(window, action)->isEnabled(), action);
-    QVERIFY(!child<QAction>(window, "actionPrevious_reports")->isEnabled());
-    QTest::qWait(50);
-    QCOMPARE(boxes.count(), 0);
-}
-
-// Choosing a patient from the sorted combo shows the stored sessions and enables the tasks.
-// Starting a task counts its session at once (the list is written when the run completes); a
-// task window closed without a completed run gives the session back within a poll. Every
-// task's button goes through the same counting; the attention task's own suite does it with
-// its real window.
-void TestMainWindow::chooseLaunchAbort()
-{
-    const int task = 7;   // on the subtask row, field 10 of the record
-    const int before = 1;
-    InstalledTree tree;
-    tree.write("Parameters/patients_list.txt", twoPatients);
-    // A calibrated screen (250 and 125 mm), on which every task starts.
-    tree.write("Parameters/screen.pix", QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff"));
-    Kestrova window;
-    auto *combo = child<QComboBox>(window, "cob_patientName");
-    QCOMPARE(combo->currentIndex(), -1);
-    QCOMPARE(combo->itemText(0), QStringLiteral("Adams Bob 01.01.1950"));
-    QCOMPARE(combo->itemText(1), QStringLiteral("Zeller Anna 05.06.1944"));
-    QVERIFY(startedUp(window));
-    // The chosen names and birth date reach the records, where the end-to-end runs read them.
-    combo->setCurrentIndex(0);
-    emit combo->activated(0);
-    Calibration cal;
-    QCOMPARE(cal.isPatientName(), QStringLiteral("Adams Bob 01.01.1950"));
-    QCOMPARE(cal.isGender(), QStringLiteral("Mr."));
-    QVERIFY(child<QAction>(window, "actionPrevious_reports")->isEnabled());
-    child<QCheckBox>(window, "cb_subTask")->setChecked(true);
-    auto *box = window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task));
-    auto *button = window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task));
-    QCOMPARE(cal.isSessionNb(task), before);
-    QCOMPARE(box->text(), QString::number(before));
-    QVERIFY(box->isEnabled());
-
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(cal.isSessionNb(task), before + 1);
-    QCOMPARE(box->text(), QString::number(before + 1));
-    QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
-
-    QElapsedTimer clock;
-    clock.start();
-    cal.setEscapeSeq(true);
-    QTRY_COMPARE_WITH_TIMEOUT(box->text(), QString::number(before), 400);
-    QVERIFY2(clock.elapsed() <= 350, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(cal.isSessionNb(task), before);
-    QVERIFY(!cal.isEscapeSeq());
-}
-
-void TestMainWindow::pollAppendFailureWarns()
-{
-    InstalledTree tree;
-    Kestrova window;
-    QVERIFY(startedUp(window));
-    tree.block("Parameters/patients_list.txt");
-    MessageBoxCatcher boxes;
-    Calibration cal;
-    cal.setLastName("Smith");
-    cal.setFirstName("John");
-    cal.setDob(QDate(1950, 2, 3));
-    cal.setNewPatient(true);
-    cal.setAssessor(true);
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 1000);
-    QCOMPARE(boxes.titles.first(), QStringLiteral("Error"));
-    QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Failed to open patients_list.txt\n")));
-    QCOMPARE(child<QComboBox>(window, "cob_patientName")->currentText(), QStringLiteral("Smith John 03.02.1950"));
-    // The tick ended at the failure; the assessor check runs at the next tick.
-    QTRY_VERIFY_WITH_TIMEOUT(!cal.isAssessor(), 600);
-}
-
-// The second row of tasks shows only while the subtask box is ticked.
-void TestMainWindow::subTaskVisibility()
-{
-    InstalledTree tree;
-    Kestrova window;
-    window.show();
-    for (bool ticked : {false, true, false}) {
-        child<QCheckBox>(window, "cb_subTask")->setChecked(ticked);
+        QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"));
+        QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
+        Calibration cal;
         for (int task = 1; task <= 7; ++task) {
-            const bool shown = task <= 4 || ticked;
-            QCOMPARE(window.findChild<QWidget *>(QStringLiteral("pb_test%1").arg(task))->isVisible(), shown);
-            QCOMPARE(window.findChild<QWidget *>(QStringLiteral("le_session%1").arg(task))->isVisible(), shown);
+            QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task))->isEnabled());
+            QVERIFY(!window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task))->isEnabled());
+        }
+        QCOMPARE(cal.isHorzPitch(), 0);
+        QVERIFY(!child<QAction>(window, "actionAdd_patient")->isEnabled());
+        QVERIFY(!child<QComboBox>(window, "cob_patientName")->isEnabled());
+
+        QVERIFY(startedUp(window));
+        QCOMPARE(cal.isHorzPitch(), horz);
+        QCOMPARE(cal.isVertPitch(), vert);
+        QCOMPARE(cal.isFrequency(), freq);
+        for (const char *action : {"actionAdd_patient", "actionAssessor", "actionPreferences"})
+            QVERIFY2(child<QAction>(window, action)->isEnabled(), action);
+        QVERIFY(!child<QAction>(window, "actionPrevious_reports")->isEnabled());
+        QTest::qWait(50);
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    // Choosing a patient from the sorted combo shows the stored sessions and enables the tasks.
+    // Starting a task counts its session at once (the list is written when the run completes); a
+    // task window closed without a completed run gives the session back within a poll. Every
+    // task's button goes through the same counting; the attention task's own suite does it with
+    // its real window.
+    void chooseLaunchAbort()
+    {
+        const int task = 7;   // on the subtask row, field 10 of the record
+        const int before = 1;
+        InstalledTree tree;
+        tree.write("Parameters/patients_list.txt", twoPatients);
+        // A calibrated screen (250 and 125 mm), on which every task starts.
+        tree.write("Parameters/screen.pix", QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff"));
+        Kestrova window;
+        auto *combo = child<QComboBox>(window, "cob_patientName");
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Adams Bob 01.01.1950"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("Zeller Anna 05.06.1944"));
+        QVERIFY(startedUp(window));
+        // The chosen names and birth date reach the records, where the end-to-end runs read them.
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        Calibration cal;
+        QCOMPARE(cal.isPatientName(), QStringLiteral("Adams Bob 01.01.1950"));
+        QCOMPARE(cal.isGender(), QStringLiteral("Mr."));
+        QVERIFY(child<QAction>(window, "actionPrevious_reports")->isEnabled());
+        child<QCheckBox>(window, "cb_subTask")->setChecked(true);
+        auto *box = window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task));
+        auto *button = window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task));
+        QCOMPARE(cal.isSessionNb(task), before);
+        QCOMPARE(box->text(), QString::number(before));
+        QVERIFY(box->isEnabled());
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(cal.isSessionNb(task), before + 1);
+        QCOMPARE(box->text(), QString::number(before + 1));
+        QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
+
+        QElapsedTimer clock;
+        clock.start();
+        cal.setEscapeSeq(true);
+        QTRY_COMPARE_WITH_TIMEOUT(box->text(), QString::number(before), 400);
+        QVERIFY2(clock.elapsed() <= 350, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cal.isSessionNb(task), before);
+        QVERIFY(!cal.isEscapeSeq());
+    }
+
+    void pollAppendFailureWarns()
+    {
+        InstalledTree tree;
+        Kestrova window;
+        QVERIFY(startedUp(window));
+        tree.block("Parameters/patients_list.txt");
+        MessageBoxCatcher boxes;
+        Calibration cal;
+        cal.setLastName("Smith");
+        cal.setFirstName("John");
+        cal.setDob(QDate(1950, 2, 3));
+        cal.setNewPatient(true);
+        cal.setAssessor(true);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 1000);
+        QCOMPARE(boxes.titles.first(), QStringLiteral("Error"));
+        QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Failed to open patients_list.txt\n")));
+        QCOMPARE(child<QComboBox>(window, "cob_patientName")->currentText(), QStringLiteral("Smith John 03.02.1950"));
+        // The tick ended at the failure; the assessor check runs at the next tick.
+        QTRY_VERIFY_WITH_TIMEOUT(!cal.isAssessor(), 600);
+    }
+
+    // The second row of tasks shows only while the subtask box is ticked.
+    void subTaskVisibility()
+    {
+        InstalledTree tree;
+        Kestrova window;
+        window.show();
+        for (bool ticked : {false, true, false}) {
+            child<QCheckBox>(window, "cb_subTask")->setChecked(ticked);
+            for (int task = 1; task <= 7; ++task) {
+                const bool shown = task <= 4 || ticked;
+                QCOMPARE(window.findChild<QWidget *>(QStringLiteral("pb_test%1").arg(task))->isVisible(), shown);
+                QCOMPARE(window.findChild<QWidget *>(QStringLiteral("le_session%1").arg(task))->isVisible(), shown);
+            }
         }
     }
-}
 
-void TestMainWindow::escapeEndsProgram()
-{
-    InstalledTree tree;
-    auto *window = new Kestrova;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<Kestrova> guard(window);
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    // Closing the only window ends the event loop in main().
-    QTest::keyClick(window, Qt::Key_Escape);
-    QTRY_VERIFY(guard.isNull());
-}
+    void escapeEndsProgram()
+    {
+        InstalledTree tree;
+        auto *window = new Kestrova;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<Kestrova> guard(window);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // Closing the only window ends the event loop in main().
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(guard.isNull());
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

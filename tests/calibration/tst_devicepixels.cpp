@@ -15,41 +15,37 @@ class TestDevicePixels : public QObject
     Q_OBJECT
 
 private slots:
-    void rulers_data();
-    void rulers();
-    void preferencesShown();
+    void rulers_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("horizontal, 1000 pixels") << "line_2" << QSize(1000, 2);
+        QTest::newRow("vertical, 500 pixels") << "line_4" << QSize(2, 500);
+    }
+
+    // The ruler's line as the screen shows it: a grabbed image counts the screen's pixels.
+    void rulers()
+    {
+        QFETCH(QString, line);
+        QFETCH(QSize, pixels);
+        InstalledTree tree;
+        Calibration dialog;
+        dialog.goCalibration();
+        QCOMPARE(dialog.findChild<QWidget *>(line)->grab().size(), pixels);
+        QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
+    }
+
+    // The resolution as the screen has it, and captions at the size the forms were laid out for.
+    void preferencesShown()
+    {
+        InstalledTree tree;
+        Preferences dialog;
+        dialog.goPreferences();
+        QCOMPARE(child<QLineEdit>(dialog, "le_HorzScreenRes")->text(), QStringLiteral("1600"));
+        QCOMPARE(child<QLineEdit>(dialog, "le_VertScreenRes")->text(), QStringLiteral("1200"));
+        QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
+    }
 };
-
-void TestDevicePixels::rulers_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QSize>("pixels");
-    QTest::newRow("horizontal, 1000 pixels") << "line_2" << QSize(1000, 2);
-    QTest::newRow("vertical, 500 pixels") << "line_4" << QSize(2, 500);
-}
-
-// The ruler's line as the screen shows it: a grabbed image counts the screen's pixels.
-void TestDevicePixels::rulers()
-{
-    QFETCH(QString, line);
-    QFETCH(QSize, pixels);
-    InstalledTree tree;
-    Calibration dialog;
-    dialog.goCalibration();
-    QCOMPARE(dialog.findChild<QWidget *>(line)->grab().size(), pixels);
-    QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
-}
-
-// The resolution as the screen has it, and captions at the size the forms were laid out for.
-void TestDevicePixels::preferencesShown()
-{
-    InstalledTree tree;
-    Preferences dialog;
-    dialog.goPreferences();
-    QCOMPARE(child<QLineEdit>(dialog, "le_HorzScreenRes")->text(), QStringLiteral("1600"));
-    QCOMPARE(child<QLineEdit>(dialog, "le_VertScreenRes")->text(), QStringLiteral("1200"));
-    QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
-}
 
 int main(int argc, char *argv[])
 {

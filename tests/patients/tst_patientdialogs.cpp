@@ -64,241 +64,229 @@ class TestPatientDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void okWaitsForYear();
-    void newPatientAppendedAndSelected_data();
-    void newPatientAppendedAndSelected();
-    void newPatientRefusedOrLeft_data();
-    void newPatientRefusedOrLeft();
-    void assessorSavedAndShown();
-    void assessorRefused_data();
-    void assessorRefused();
-    void assessorTranslatedTitle_data();
-    void assessorTranslatedTitle();
-    void formsShowWholeCaptions();
-};
-
-// Ok waits for a year other than 1900: the last day of 1900 is not enough, 1899 is, and going
-// back to 1900 afterwards keeps it enabled.
-void TestPatientDialogs::okWaitsForYear()
-{
-    InstalledTree tree;
-    NewPatient dialog;
-    dialog.goNewPatient();
-    auto *date = child<QDateEdit>(dialog, "de_dateOfBirth");
-    auto *ok = child<QPushButton>(dialog, "pb_ok");
-    date->setDate(QDate(1900, 12, 31));
-    QVERIFY(!ok->isEnabled());
-    date->setDate(QDate(1899, 12, 31));
-    QVERIFY(ok->isEnabled());
-    date->setDate(QDate(1900, 1, 1));
-    QVERIFY(ok->isEnabled());
-}
-
-void TestPatientDialogs::newPatientAppendedAndSelected_data()
-{
-    QTest::addColumn<int>("genderKeys");
-    QTest::addColumn<QByteArray>("record");
-    QTest::newRow("Mr.") << 1 << QByteArray("Mr.;Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
-    QTest::newRow("no gender chosen") << 0 << QByteArray(";Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
-}
-
-void TestPatientDialogs::newPatientAppendedAndSelected()
-{
-    QFETCH(int, genderKeys);
-    QFETCH(QByteArray, record);
-    InstalledTree tree;
-    tree.write("Parameters/patients_list.txt", twoPatients);
-    Kestrova window;
-    QVERIFY(startedUp(window));
-    Calibration().setSessionNb_T1(9);
-    NewPatient *dialog = open<NewPatient>(window, "actionAdd_patient");
-    QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
-    QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->text(), QStringLiteral("01.01.1900"));
-    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_genre"));
-    fillNewPatient(dialog, genderKeys, "Smith", "John", "03021950");
-    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
-    QVERIFY(!dialog->isVisible());
-
-    auto *combo = child<QComboBox>(window, "cob_patientName");
-    QTRY_COMPARE_WITH_TIMEOUT(combo->count(), 3, 400);
-    QCOMPARE(combo->currentText(), QStringLiteral("Smith John 03.02.1950"));
-    QCOMPARE(combo->itemText(1), QStringLiteral("Smith John 03.02.1950"));
-    QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients + record);
-    // The new patient is the chosen one, with no session yet.
-    Calibration cal;
-    QCOMPARE(cal.isPatientName(), QStringLiteral("Smith John 03.02.1950"));
-    QVERIFY(!cal.isNewPatient());
-    QCOMPARE(cal.isSessionNb_T1(), 0);
-    QCOMPARE(child<QLineEdit>(window, "le_session1")->text(), QStringLiteral("0"));
-    QVERIFY(child<QPushButton>(window, "pb_test1")->isEnabled());
-}
-
-void TestPatientDialogs::newPatientRefusedOrLeft_data()
-{
-    QTest::addColumn<QString>("leaveBy");
-    QTest::newRow("cancel") << "pb_cancel";
-    QTest::newRow("escape key") << "escape";
-}
-
-// A refused identity keeps the form open on the faulty field with what was typed; Cancel and
-// Escape close it. The list and the combo stay as they were all along.
-void TestPatientDialogs::newPatientRefusedOrLeft()
-{
-    QFETCH(QString, leaveBy);
-    InstalledTree tree;
-    tree.write("Parameters/patients_list.txt", twoPatients);
-    Kestrova window;
-    QVERIFY(startedUp(window));
-    NewPatient *dialog = open<NewPatient>(window, "actionAdd_patient");
-    fillNewPatient(dialog, 1, "Smi;th", QStringLiteral("\u0141ukasz"), "03021950");
-    auto *lastName = child<QLineEdit>(*dialog, "le_lastName");
-    MessageBoxCatcher boxes;
-    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
-    QCOMPARE(dialog->focusWidget(), lastName);
-    lastName->setText("Smith");
-    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
-    QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "le_firstName"));
-    QCOMPARE(boxes.titles, (QStringList{"Error", "Error"}));
-    QCOMPARE(boxes.texts, (QStringList{"\"Last Name / study\" must not contain the character \";\".",
-                                       QStringLiteral("\"First Name / id\" must not contain the character \"\u0141\", "
-                                                      "which the records cannot hold.")}));
-    QCOMPARE(lastName->text(), QStringLiteral("Smith"));
-    QVERIFY(!Calibration().isNewPatient());
-
-    if (leaveBy == "escape")
-        QTest::keyClick(child<QLineEdit>(*dialog, "le_firstName"), Qt::Key_Escape);
-    else
-        QTest::mouseClick(child<QPushButton>(*dialog, "pb_cancel"), Qt::LeftButton);
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(!Calibration().isNewPatient());
-    QTest::qWait(300);
-    QCOMPARE(child<QComboBox>(window, "cob_patientName")->count(), 2);
-    QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
-}
-
-void TestPatientDialogs::assessorSavedAndShown()
-{
-    InstalledTree tree;
-    Kestrova window;
-    QVERIFY(startedUp(window));
-    Assessor *dialog = open<Assessor>(window, "actionAssessor");
-    QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentIndex(), -1);
-    QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_title"));
-
-    // The title by its first letter, then each field followed by Return down the form.
-    QTest::keyClicks(child<QComboBox>(*dialog, "cob_title"), "D");
-    const char *order[] = {"le_lastName", "le_firstName", "le_institution", "le_street",
-                           "le_postalCode", "le_city", "le_country"};
-    const char *texts[] = {"Martin", "Anne", "Clinic", "1 Main St", "1000", "Town", "Land"};
-    for (int i = 0; i < 7; ++i) {
-        QCOMPARE(dialog->focusWidget()->objectName(), QString::fromLatin1(order[i]));
-        QTest::keyClicks(dialog->focusWidget(), texts[i]);
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    // Ok waits for a year other than 1900: the last day of 1900 is not enough, 1899 is, and going
+    // back to 1900 afterwards keeps it enabled.
+    void okWaitsForYear()
+    {
+        InstalledTree tree;
+        NewPatient dialog;
+        dialog.goNewPatient();
+        auto *date = child<QDateEdit>(dialog, "de_dateOfBirth");
+        auto *ok = child<QPushButton>(dialog, "pb_ok");
+        date->setDate(QDate(1900, 12, 31));
+        QVERIFY(!ok->isEnabled());
+        date->setDate(QDate(1899, 12, 31));
+        QVERIFY(ok->isEnabled());
+        date->setDate(QDate(1900, 1, 1));
+        QVERIFY(ok->isEnabled());
     }
-    // Return in the country field does nothing.
-    QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("le_country"));
-    QVERIFY(dialog->isVisible());
 
-    QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(tree.read("Parameters/assessor.txt"), martin);
-    QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"), 400);
-    QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
-    QVERIFY(!Calibration().isAssessor());
+    void newPatientAppendedAndSelected_data()
+    {
+        QTest::addColumn<int>("genderKeys");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("Mr.") << 1 << QByteArray("Mr.;Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+        QTest::newRow("no gender chosen") << 0 << QByteArray(";Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n");
+    }
 
-    // Opening again shows exactly what was saved.
-    open<Assessor>(window, "actionAssessor");
-    QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentText(), QStringLiteral("Dr."));
-    for (int i = 0; i < 7; ++i)
-        QCOMPARE(child<QLineEdit>(*dialog, order[i])->text(), QString::fromLatin1(texts[i]));
-}
+    void newPatientAppendedAndSelected()
+    {
+        QFETCH(int, genderKeys);
+        QFETCH(QByteArray, record);
+        InstalledTree tree;
+        tree.write("Parameters/patients_list.txt", twoPatients);
+        Kestrova window;
+        QVERIFY(startedUp(window));
+        Calibration().setSessionNb_T1(9);
+        NewPatient *dialog = open<NewPatient>(window, "actionAdd_patient");
+        QCOMPARE(child<QComboBox>(*dialog, "cob_genre")->currentIndex(), -1);
+        QCOMPARE(child<QDateEdit>(*dialog, "de_dateOfBirth")->text(), QStringLiteral("01.01.1900"));
+        QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_genre"));
+        fillNewPatient(dialog, genderKeys, "Smith", "John", "03021950");
+        QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
 
-void TestPatientDialogs::assessorRefused_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("last name beyond latin-1") << "le_lastName" << QStringLiteral("Dvo\u0159\u00e1k")
-        << QStringLiteral("\"Last Name\" must not contain the character \"\u0159\", which the records cannot hold.");
-    QTest::newRow("pasted line break in city") << "le_city" << "Town\nLand" << "\"City\" must not contain a line break.";
-    QTest::newRow("file cannot be written") << "le_lastName" << "Weber" << "Failed to open assessor.txt\n";
-}
+        auto *combo = child<QComboBox>(window, "cob_patientName");
+        QTRY_COMPARE_WITH_TIMEOUT(combo->count(), 3, 400);
+        QCOMPARE(combo->currentText(), QStringLiteral("Smith John 03.02.1950"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("Smith John 03.02.1950"));
+        QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients + record);
+        // The new patient is the chosen one, with no session yet.
+        Calibration cal;
+        QCOMPARE(cal.isPatientName(), QStringLiteral("Smith John 03.02.1950"));
+        QVERIFY(!cal.isNewPatient());
+        QCOMPARE(cal.isSessionNb_T1(), 0);
+        QCOMPARE(child<QLineEdit>(window, "le_session1")->text(), QStringLiteral("0"));
+        QVERIFY(child<QPushButton>(window, "pb_test1")->isEnabled());
+    }
 
-// A refused entry or a failed write keeps the form open with what was typed; nothing reaches
-// the main window.
-void TestPatientDialogs::assessorRefused()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    InstalledTree tree;
-    const bool writable = !message.startsWith("Failed");
-    if (writable)
-        tree.write("Parameters/assessor.txt", martin);
-    else
-        tree.block("Parameters/assessor.txt");
-    Assessor dialog;
-    dialog.goAssessor();
-    auto *edit = dialog.findChild<QLineEdit *>(field);
-    edit->setText(text);   // as a paste puts it there
-    MessageBoxCatcher boxes;
-    QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
-    QCOMPARE(boxes.titles, QStringList{"Error"});
-    QVERIFY2(boxes.texts.value(0).startsWith(message), qPrintable(boxes.texts.value(0)));
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(edit->text(), text);
-    if (writable) {
-        QCOMPARE(boxes.texts.value(0), message);
-        QCOMPARE(dialog.focusWidget(), edit);
+    void newPatientRefusedOrLeft_data()
+    {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::newRow("cancel") << "pb_cancel";
+        QTest::newRow("escape key") << "escape";
+    }
+
+    // A refused identity keeps the form open on the faulty field with what was typed; Cancel and
+    // Escape close it. The list and the combo stay as they were all along.
+    void newPatientRefusedOrLeft()
+    {
+        QFETCH(QString, leaveBy);
+        InstalledTree tree;
+        tree.write("Parameters/patients_list.txt", twoPatients);
+        Kestrova window;
+        QVERIFY(startedUp(window));
+        NewPatient *dialog = open<NewPatient>(window, "actionAdd_patient");
+        fillNewPatient(dialog, 1, "Smi;th", QStringLiteral("\u0141ukasz"), "03021950");
+        auto *lastName = child<QLineEdit>(*dialog, "le_lastName");
+        MessageBoxCatcher boxes;
+        QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+        QCOMPARE(dialog->focusWidget(), lastName);
+        lastName->setText("Smith");
+        QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+        QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "le_firstName"));
+        QCOMPARE(boxes.titles, (QStringList{"Error", "Error"}));
+        QCOMPARE(boxes.texts, (QStringList{"\"Last Name / study\" must not contain the character \";\".",
+                                           QStringLiteral("\"First Name / id\" must not contain the character \"\u0141\", "
+                                                          "which the records cannot hold.")}));
+        QCOMPARE(lastName->text(), QStringLiteral("Smith"));
+        QVERIFY(!Calibration().isNewPatient());
+
+        if (leaveBy == "escape")
+            QTest::keyClick(child<QLineEdit>(*dialog, "le_firstName"), Qt::Key_Escape);
+        else
+            QTest::mouseClick(child<QPushButton>(*dialog, "pb_cancel"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!Calibration().isNewPatient());
+        QTest::qWait(300);
+        QCOMPARE(child<QComboBox>(window, "cob_patientName")->count(), 2);
+        QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
+    }
+
+    void assessorSavedAndShown()
+    {
+        InstalledTree tree;
+        Kestrova window;
+        QVERIFY(startedUp(window));
+        Assessor *dialog = open<Assessor>(window, "actionAssessor");
+        QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentIndex(), -1);
+        QCOMPARE(dialog->focusWidget(), child<QWidget>(*dialog, "cob_title"));
+
+        // The title by its first letter, then each field followed by Return down the form.
+        QTest::keyClicks(child<QComboBox>(*dialog, "cob_title"), "D");
+        const char *order[] = {"le_lastName", "le_firstName", "le_institution", "le_street",
+                               "le_postalCode", "le_city", "le_country"};
+        const char *texts[] = {"Martin", "Anne", "Clinic", "1 Main St", "1000", "Town", "Land"};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(dialog->focusWidget()->objectName(), QString::fromLatin1(order[i]));
+            QTest::keyClicks(dialog->focusWidget(), texts[i]);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        }
+        // Return in the country field does nothing.
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("le_country"));
+        QVERIFY(dialog->isVisible());
+
+        QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
         QCOMPARE(tree.read("Parameters/assessor.txt"), martin);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"), 400);
+        QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
+        QVERIFY(!Calibration().isAssessor());
+
+        // Opening again shows exactly what was saved.
+        open<Assessor>(window, "actionAssessor");
+        QCOMPARE(child<QComboBox>(*dialog, "cob_title")->currentText(), QStringLiteral("Dr."));
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(child<QLineEdit>(*dialog, order[i])->text(), QString::fromLatin1(texts[i]));
     }
-    QVERIFY(!Calibration().isAssessor());
-}
 
-void TestPatientDialogs::assessorTranslatedTitle_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QByteArray>("saved");
-    const QByteArray docteur = "Docteur;Martin;Anne;;;;;\n";
-    QTest::newRow("saved translated") << docteur << "Docteur" << docteur;
-    QTest::newRow("saved untranslated") << QByteArray("Dr.;Martin;Anne;;;;;\n") << "Docteur" << docteur;
-    QTest::newRow("unknown title") << QByteArray("Mx.;Martin;Anne;;;;;\n") << "" << QByteArray(";Martin;Anne;;;;;\n");
-}
-
-// With a translated interface the title is stored as shown, and reopening the dialog selects
-// it again, so saving unchanged entries never loses the title.
-void TestPatientDialogs::assessorTranslatedTitle()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, shown);
-    QFETCH(QByteArray, saved);
-    InstalledTree tree;
-    tree.write("Parameters/assessor.txt", stored);
-    TitleTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    Assessor dialog;
-    QCoreApplication::removeTranslator(&translator);
-    dialog.goAssessor();
-    QCOMPARE(child<QComboBox>(dialog, "cob_title")->currentText(), shown);
-    QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
-    QCOMPARE(tree.read("Parameters/assessor.txt"), saved);
-}
-
-void TestPatientDialogs::formsShowWholeCaptions()
-{
-    InstalledTree tree;
-    Kestrova window;
-    const QStringList forms = {"NewPatient", "Assessor", "Calibration", "Preferences"};
-    QStringList clipped;
-    const auto dialogs = window.findChildren<QDialog *>();
-    for (QDialog *form : dialogs) {
-        const QString name = QString::fromLatin1(form->metaObject()->className());
-        for (const QString &label : forms.contains(name) ? clippedLabels(*form) : QStringList())
-            clipped << name + ": " + label;
+    void assessorRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("last name beyond latin-1") << "le_lastName" << QStringLiteral("Dvo\u0159\u00e1k")
+            << QStringLiteral("\"Last Name\" must not contain the character \"\u0159\", which the records cannot hold.");
+        QTest::newRow("pasted line break in city") << "le_city" << "Town\nLand" << "\"City\" must not contain a line break.";
+        QTest::newRow("file cannot be written") << "le_lastName" << "Weber" << "Failed to open assessor.txt\n";
     }
-    QCOMPARE(clipped.join(QLatin1Char(' ')), QString());
-}
+
+    // A refused entry or a failed write keeps the form open with what was typed; nothing reaches
+    // the main window.
+    void assessorRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        InstalledTree tree;
+        const bool writable = !message.startsWith("Failed");
+        if (writable)
+            tree.write("Parameters/assessor.txt", martin);
+        else
+            tree.block("Parameters/assessor.txt");
+        Assessor dialog;
+        dialog.goAssessor();
+        auto *edit = dialog.findChild<QLineEdit *>(field);
+        edit->setText(text);   // as a paste puts it there
+        MessageBoxCatcher boxes;
+        QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
+        QCOMPARE(boxes.titles, QStringList{"Error"});
+        QVERIFY2(boxes.texts.value(0).startsWith(message), qPrintable(boxes.texts.value(0)));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(edit->text(), text);
+        if (writable) {
+            QCOMPARE(boxes.texts.value(0), message);
+            QCOMPARE(dialog.focusWidget(), edit);
+            QCOMPARE(tree.read("Parameters/assessor.txt"), martin);
+        }
+        QVERIFY(!Calibration().isAssessor());
+    }
+
+    void assessorTranslatedTitle_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray docteur = "Docteur;Martin;Anne;;;;;\n";
+        QTest::newRow("saved translated") << docteur << "Docteur" << docteur;
+        QTest::newRow("saved untranslated") << QByteArray("Dr.;Martin;Anne;;;;;\n") << "Docteur" << docteur;
+        QTest::newRow("unknown title") << QByteArray("Mx.;Martin;Anne;;;;;\n") << "" << QByteArray(";Martin;Anne;;;;;\n");
+    }
+
+    // With a translated interface the title is stored as shown, and reopening the dialog selects
+    // it again, so saving unchanged entries never loses the title.
+    void assessorTranslatedTitle()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, saved);
+        InstalledTree tree;
+        tree.write("Parameters/assessor.txt", stored);
+        TitleTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        Assessor dialog;
+        QCoreApplication::removeTranslator(&translator);
+        dialog.goAssessor();
+        QCOMPARE(child<QComboBox>(dialog, "cob_title")->currentText(), shown);
+        QTest::mouseClick(child<QPushButton>(dialog, "pb_ok"), Qt::LeftButton);
+        QCOMPARE(tree.read("Parameters/assessor.txt"), saved);
+    }
+
+    void formsShowWholeCaptions()
+    {
+        InstalledTree tree;
+        Kestrova window;
+        const QStringList forms = {"NewPatient", "Assessor", "Calibration", "Preferences"};
+        QStringList clipped;
+        const auto dialogs = window.findChildren<QDialog *>();
+        for (QDialog *form : dialogs) {
+            const QString name = QString::fromLatin1(form->metaObject()->className());
+            for (const QString &label : forms.contains(name) ? clippedLabels(*form) : QStringList())
+                clipped << name + ": " + label;
+        }
+        QCOMPARE(clipped.join(QLatin1Char(' ')), QString());
+    }
+};
 
 QTEST_MAIN(TestPatientDialogs)
 #include "tst_patientdialogs.moc"
