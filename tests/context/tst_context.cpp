@@ -10,102 +10,95 @@ class TestContext : public QObject
     Q_OBJECT
 
 private slots:
-    void fileBytes_data();
-    void fileBytes();
-    void unreadableFileLeavesContextUnchanged_data();
-    void unreadableFileLeavesContextUnchanged();
-    void negativeCalibrationIsNone_data();
-    void negativeCalibrationIsNone();
-};
+    void fileBytes_data()
+    {
+        QTest::addColumn<int>("horz");
+        QTest::addColumn<int>("vert");
+        QTest::addColumn<int>("freq");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QByteArray>("bytes");
+        // A string is its byte count then UTF-16 big-endian text; a null one is count ffffffff, an
+        // empty one count 0.
+        QTest::newRow("calibrated") << 250 << 125 << 1 << QString()
+                                    << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff");
+        QTest::newRow("reserved text") << 282 << 141 << 0 << QStringLiteral("Ab")
+                                       << QByteArray::fromHex("0000011a0000008d00000000000000040041""0062ffffffff");
+        QTest::newRow("empty string") << 0 << 0 << 0 << QStringLiteral("")
+                                      << QByteArray::fromHex("00000000000000000000000000000000ffffffff");
+    }
 
-void TestContext::fileBytes_data()
-{
-    QTest::addColumn<int>("horz");
-    QTest::addColumn<int>("vert");
-    QTest::addColumn<int>("freq");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QByteArray>("bytes");
-    // A string is its byte count then UTF-16 big-endian text; a null one is count ffffffff, an
-    // empty one count 0.
-    QTest::newRow("calibrated") << 250 << 125 << 1 << QString()
-                                << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff");
-    QTest::newRow("reserved text") << 282 << 141 << 0 << QStringLiteral("Ab")
-                                   << QByteArray::fromHex("0000011a0000008d00000000000000040041""0062ffffffff");
-    QTest::newRow("empty string") << 0 << 0 << 0 << QStringLiteral("")
-                                  << QByteArray::fromHex("00000000000000000000000000000000ffffffff");
-}
+    void fileBytes()
+    {
+        QFETCH(int, horz);
+        QFETCH(int, vert);
+        QFETCH(int, freq);
+        QFETCH(QString, first);
+        QFETCH(QByteArray, bytes);
+        InstalledTree tree;
+        ScreenParams params;
+        params.horzPitch = horz;
+        params.vertPitch = vert;
+        params.frequency = freq;
+        params.reserved1 = first;
+        QVERIFY(params.write(tree.path("Parameters/screen.pix"), nullptr));
+        QCOMPARE(tree.read("Parameters/screen.pix"), bytes);
+        ScreenParams back;
+        QVERIFY(back.read(tree.path("Parameters/screen.pix"), nullptr));
+        QVERIFY(back == params);
+    }
 
-void TestContext::fileBytes()
-{
-    QFETCH(int, horz);
-    QFETCH(int, vert);
-    QFETCH(int, freq);
-    QFETCH(QString, first);
-    QFETCH(QByteArray, bytes);
-    InstalledTree tree;
-    ScreenParams params;
-    params.horzPitch = horz;
-    params.vertPitch = vert;
-    params.frequency = freq;
-    params.reserved1 = first;
-    QVERIFY(params.write(tree.path("Parameters/screen.pix"), nullptr));
-    QCOMPARE(tree.read("Parameters/screen.pix"), bytes);
-    ScreenParams back;
-    QVERIFY(back.read(tree.path("Parameters/screen.pix"), nullptr));
-    QVERIFY(back == params);
-}
+    void unreadableFileLeavesContextUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("one string") << QByteArray::fromHex("0000012c0000009600000001ffffffff");
+        QTest::newRow("string cut") << QByteArray::fromHex("0000012c0000009600000001ffffffff0000000800410042");
+    }
 
-void TestContext::unreadableFileLeavesContextUnchanged_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("one string") << QByteArray::fromHex("0000012c0000009600000001ffffffff");
-    QTest::newRow("string cut") << QByteArray::fromHex("0000012c0000009600000001ffffffff0000000800410042");
-}
+    void unreadableFileLeavesContextUnchanged()
+    {
+        QFETCH(QByteArray, bytes);
+        InstalledTree tree;
+        tree.write("Parameters/screen.pix", QByteArray::fromHex("000000fa0000007d00000000ffffffffffffffff"));
+        Calibration cal;
+        MessageBoxCatcher boxes;
+        QVERIFY(cal.goReadParam());
+        if (bytes.isNull())
+            QVERIFY(QFile::remove(tree.path("Parameters/screen.pix")));
+        else
+            tree.write("Parameters/screen.pix", bytes);
+        QVERIFY(!cal.goReadParam());
+        QCOMPARE(boxes.titles, QStringList{"Error"});
+        // The message names the file and then the reason.
+        QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Failed to open screen.pix\n")));
+        QVERIFY(boxes.texts.first().size() > int(strlen("Failed to open screen.pix\n")));
+        QCOMPARE(cal.isHorzPitch(), 250);
+        QCOMPARE(cal.isVertPitch(), 125);
+        QCOMPARE(cal.isFrequency(), 0);
+    }
 
-void TestContext::unreadableFileLeavesContextUnchanged()
-{
-    QFETCH(QByteArray, bytes);
-    InstalledTree tree;
-    tree.write("Parameters/screen.pix", QByteArray::fromHex("000000fa0000007d00000000ffffffffffffffff"));
-    Calibration cal;
-    MessageBoxCatcher boxes;
-    QVERIFY(cal.goReadParam());
-    if (bytes.isNull())
-        QVERIFY(QFile::remove(tree.path("Parameters/screen.pix")));
-    else
+    void negativeCalibrationIsNone_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("negative horizontal ruler") << QByteArray::fromHex("ffffff060000007d00000000ffffffffffffffff");
+        QTest::newRow("negative vertical ruler") << QByteArray::fromHex("000000faffffff8300000000ffffffffffffffff");
+    }
+
+    // A ruler cannot measure a negative length: such a file holds no calibration, and no size is
+    // computed from it.
+    void negativeCalibrationIsNone()
+    {
+        QFETCH(QByteArray, bytes);
+        InstalledTree tree;
         tree.write("Parameters/screen.pix", bytes);
-    QVERIFY(!cal.goReadParam());
-    QCOMPARE(boxes.titles, QStringList{"Error"});
-    // The message names the file and then the reason.
-    QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Failed to open screen.pix\n")));
-    QVERIFY(boxes.texts.first().size() > int(strlen("Failed to open screen.pix\n")));
-    QCOMPARE(cal.isHorzPitch(), 250);
-    QCOMPARE(cal.isVertPitch(), 125);
-    QCOMPARE(cal.isFrequency(), 0);
-}
-
-void TestContext::negativeCalibrationIsNone_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("negative horizontal ruler") << QByteArray::fromHex("ffffff060000007d00000000ffffffffffffffff");
-    QTest::newRow("negative vertical ruler") << QByteArray::fromHex("000000faffffff8300000000ffffffffffffffff");
-}
-
-// A ruler cannot measure a negative length: such a file holds no calibration, and no size is
-// computed from it.
-void TestContext::negativeCalibrationIsNone()
-{
-    QFETCH(QByteArray, bytes);
-    InstalledTree tree;
-    tree.write("Parameters/screen.pix", bytes);
-    ScreenParams params;
-    QVERIFY(params.read(tree.path("Parameters/screen.pix"), nullptr));
-    QVERIFY(!params.isCalibrated());
-    QVERIFY(params.horzPitch >= 0 && params.vertPitch >= 0);
-    QVERIFY(params.horzPitch == 0 || params.vertPitch == 0);
-}
+        ScreenParams params;
+        QVERIFY(params.read(tree.path("Parameters/screen.pix"), nullptr));
+        QVERIFY(!params.isCalibrated());
+        QVERIFY(params.horzPitch >= 0 && params.vertPitch >= 0);
+        QVERIFY(params.horzPitch == 0 || params.vertPitch == 0);
+    }
+};
 
 QTEST_MAIN(TestContext)
 #include "tst_context.moc"

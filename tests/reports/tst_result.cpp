@@ -80,232 +80,221 @@ class TestResult : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void filing_data();
-    void filing();
-    void filingProblems_data();
-    void filingProblems();
-    void printButton();
-    void shippedTemplates_data();
-    void shippedTemplates();
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        tree = std::make_unique<InstalledTree>();
+        setUpPatient();
+    }
+
+    void cleanup()
+    {
+        tree.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void filing_data()
+    {
+        QTest::addColumn<bool>("display");
+        QTest::newRow("main menu: filed only") << false;
+        QTest::newRow("results: shown and filed") << true;
+    }
+
+    // The view exists only once a report is filed; a report filed again for the same session
+    // replaces the first.
+    void filing()
+    {
+        QFETCH(bool, display);
+        QWidget owner;
+        Result result(&owner);
+        ShowCounter counter;
+        result.installEventFilter(&counter);
+        QVERIFY(!result.webView() && owner.findChildren<QWebEngineView *>().isEmpty());
+        QVERIFY(fileReport(result, 2, display, 7, 40));
+        // The first report of the process also starts the browser engine, which takes longer than
+        // the 500 ms before filing: the PDF must still hold the filled report, not a blank page.
+        QVERIFY(pdfText(tree->path(pdfName(2, "07"))).contains("trials=40"));
+        QCOMPARE(result.webView()->objectName(), QStringLiteral("webView"));
+        QCOMPARE(result.webView()->zoomFactor(), 1.2);
+        QCOMPARE(result.isVisible(), display);
+        QVERIFY(fileReport(result, 2, display, 7, 41));
+        const QString text = pdfText(tree->path(pdfName(2, "07")));
+        QVERIFY2(text.contains("trials=41") && !text.contains("trials=40"), qPrintable(text));
+        QCOMPARE(QDir(tree->path("Archives/" + patientKey)).entryList(QDir::Files),
+                 QStringList{QFileInfo(pdfName(2, "07")).fileName()});
+        QCOMPARE(counter.shows, display ? 1 : 0);
+    }
+
+    void filingProblems_data()
+    {
+        QTest::addColumn<QByteArray>("extra");      // inserted before the end of the template's body
+        QTest::addColumn<int>("timeout");           // filing timeout, ms
+        QTest::addColumn<QString>("title");         // empty: filed whole
+        QTest::addColumn<QString>("message");       // the box's text, or its start
+        const QByteArray none;
+        QTest::newRow("3 MB page filed whole") << "<!--" + QByteArray(3 << 20, 'x') + "-->" << 10000 << QString() << QString();
+        QTest::newRow("script that never ends") << QByteArray("<script>while (true) {}</script>") << 10000 << QString()
+                                                << QString();
+        QTest::newRow("filing too slow") << none << 1 << "Error"
+                                         << "Failed to write %1\nThe report was not filed within 0.001 seconds.";
+        QTest::newRow("template missing") << none << 10000 << "Unable to open file" << "No such file or directory";
+        QTest::newRow("archive folder missing") << none << 10000 << "Error" << "Failed to write %1\n";
+    }
+
+    // A page larger than the web view takes in one piece, or a template holding a script, is
+    // filed as the filled report, never as a blank page and never hanging; a template that
+    // cannot be read, a PDF that cannot be written or a filing that does not finish in time is
+    // told and leaves no file.
+    void filingProblems()
+    {
+        QFETCH(QByteArray, extra);
+        QFETCH(int, timeout);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QByteArray html = smallTemplate(2, "ENGLISH");
+        html.insert(html.indexOf("</body>"), extra + "<p>END-OF-PAGE</p>");
+        tree->write("Languages/En/Kestrova_Task2_en.html", html);
+        if (QByteArray(QTest::currentDataTag()).contains("template"))
+            QFile::remove(tree->path("Languages/En/Kestrova_Task2_en.html"));
+        if (QByteArray(QTest::currentDataTag()).contains("folder"))
+            QDir(tree->path("Archives/" + patientKey)).removeRecursively();
+        MessageBoxCatcher boxes;
+        QWidget owner;
+        Result result(&owner);
+        result.setFilingTimeout(timeout);
+        QSignalSpy filed(&result, &Result::filed);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(fileReport(result, 2, true, 7));
+        QVERIFY(clock.elapsed() < 20000);
+        QCOMPARE(filed.at(0).at(1).toBool(), title.isEmpty());
+        QCOMPARE(boxes.titles, title.isEmpty() ? QStringList() : QStringList{title});
+        const QString pdf = tree->path(pdfName(2, "07"));
+        if (!title.isEmpty()) {
+            QVERIFY2(boxes.texts.value(0).startsWith(message.arg(QFileInfo(pdf).absoluteFilePath())),
+                     qPrintable(boxes.texts.value(0)));
+            QCOMPARE(result.isVisible(), title == "Error");   // a report that cannot be read is not shown
+            QVERIFY(!QFileInfo::exists(pdf));
+            return;
+        }
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains("trials=40") && text.contains("END-OF-PAGE"), qPrintable(text.left(200)));
+    }
+
+    // The print button prints the report on the printer the assessor chooses; here the print
+    // dialog's own "Print to File (PDF)" printer.
+    void printButton()
+    {
+        QWidget owner;
+        Result result(&owner);
+        QVERIFY(fileReport(result, 2, true, 7));
+        const QString printed = tree->path("printed.pdf");
+        QString title;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            watch.stop();
+            title = dialog->windowTitle();
+            auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            if (file)
+                file->setText(printed);
+            dialog->accept();
+        });
+        watch.start(50);
+        QTest::mouseClick(result.findChild<QPushButton *>("pb_printer"), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Print Document"));
+        QSignalSpy finished(result.webView(), &QWebEngineView::printFinished);
+        QVERIFY(finished.wait(30000) && finished.at(0).at(0).toBool());
+        // The view prints the page as a picture: the sheet must carry the report, not be blank.
+        QProcess::execute("pdftoppm", {"-png", "-r", "30", "-singlefile", printed, tree->path("printed")});
+        const QImage sheet(tree->path("printed.png"));
+        int inked = 0;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                inked += qGray(sheet.pixel(x, y)) < 160;
+        QVERIFY2(inked > sheet.width() * sheet.height() / 100, qPrintable(QString::number(inked)));
+    }
+
+    void shippedTemplates_data()
+    {
+        QTest::addColumn<int>("task");
+        QTest::addColumn<QString>("installed");   // language folder whose template is installed
+        QTest::addColumn<int>("language");        // interface language
+        QTest::addColumn<bool>("assessorFile");
+        QTest::addColumn<int>("session");
+        QTest::addColumn<QString>("sessionText");
+        QTest::addColumn<QStringList>("numbers");  // measures as the user's locale writes them
+
+        // Every task once, each language's decimal point, a two-digit session, no assessor file,
+        // and a French interface with only the English template installed.
+        QTest::newRow("En, visual recognition") << 1 << "En" << 0 << true << 7 << "07" << QStringList{"101", "106", "119"};
+        QTest::newRow("Fr, central cue attention") << 2 << "Fr" << 1 << true << 12 << "12" << QStringList{"0,457", "21,2"};
+        QTest::newRow("En, movement detection, no assessor file")
+            << 3 << "En" << 0 << false << 7 << "07" << QStringList{"0.312", "35.5"};
+        QTest::newRow("Fr, working memory") << 4 << "Fr" << 1 << true << 7 << "07" << QStringList{"0,876", "-0,123"};
+        QTest::newRow("Fr interface, English template only")
+            << 2 << "En" << 1 << true << 12 << "12" << QStringList{"0,457", "21,2"};
+    }
+
+    // Files reports from the templates that ship with the program and reads them back.
+    void shippedTemplates()
+    {
+        QFETCH(int, task);
+        QFETCH(QString, installed);
+        QFETCH(int, language);
+        QFETCH(bool, assessorFile);
+        QFETCH(int, session);
+        QFETCH(QString, sessionText);
+        QFETCH(QStringList, numbers);
+
+        QDir(tree->path("Languages")).removeRecursively();
+        const QString name = QStringLiteral("Kestrova_Task%1_%2.html").arg(task).arg(installed.toLower());
+        const QString shipped = QStringLiteral(KESTROVA_SOURCE_DIR "/languages/%1/%2").arg(installed, name);
+        QDir().mkpath(tree->path("Languages/" + installed));
+        QVERIFY2(QFile::copy(shipped, tree->path("Languages/" + installed + "/" + name)), qPrintable(shipped));
+        if (!assessorFile)
+            QFile::remove(tree->path("Parameters/assessor.txt"));
+        Calibration().setLanguage(language);
+        if (language == 1)
+            QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+
+        // The template's heading tells which one was filed.
+        QFile source(shipped);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const auto heading = QRegularExpression(QStringLiteral("<h1>(.*)</h1>")).match(QString::fromUtf8(source.readAll()));
+        QVERIFY(heading.hasMatch());
+
+        QWidget owner;
+        Result result(&owner);
+        QVERIFY(fileReport(result, task, false, session));
+        QString text = pdfText(tree->path(pdfName(task, sessionText)));
+        text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+        QStringList expected = {QTextDocumentFragment::fromHtml(heading.captured(1)).toPlainText(), "Anna", "Zeller",
+                                "05.06.1944", "09.03.2024", "08:07", sessionText, "05:03", "40", "1.1"};
+        if (assessorFile)
+            expected << "Dr. Jane Roe" << "Clinic Beaulieu" << "Rue du Lac 4" << "1007" << "Lausanne" << "Switzerland";
+        for (const QString &part : expected + numbers)
+            QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in\n") + text));
+
+        // No template code is left, with or without an assessor file.
+        const auto placeholder = QRegularExpression(QStringLiteral("v_[a-z0-9_]+")).match(text);
+        QVERIFY2(!placeholder.hasMatch(), qPrintable(placeholder.captured()));
+    }
 
 private:
     std::unique_ptr<InstalledTree> tree;
-    void setUpPatient();
-};
 
-void TestResult::init()
-{
-    QLocale::setDefault(QLocale::c());
-    tree = std::make_unique<InstalledTree>();
-    setUpPatient();
-}
-
-void TestResult::cleanup()
-{
-    tree.reset();
-    QLocale::setDefault(QLocale::c());
-}
-
-void TestResult::setUpPatient()
-{
-    choosePatient("Mrs.;Zeller;Anna;05.06.1944");
-    QDir().mkpath(tree->path(QStringLiteral("Archives/") + patientKey));
-    tree->write("Parameters/assessor.txt", assessorLine);
-    for (int task : {2, 4})
-        tree->write(QStringLiteral("Languages/En/Kestrova_Task%1_en.html").arg(task), smallTemplate(task, "ENGLISH"));
-}
-
-void TestResult::filing_data()
-{
-    QTest::addColumn<bool>("display");
-    QTest::newRow("main menu: filed only") << false;
-    QTest::newRow("results: shown and filed") << true;
-}
-
-// The view exists only once a report is filed; a report filed again for the same session
-// replaces the first.
-void TestResult::filing()
-{
-    QFETCH(bool, display);
-    QWidget owner;
-    Result result(&owner);
-    ShowCounter counter;
-    result.installEventFilter(&counter);
-    QVERIFY(!result.webView() && owner.findChildren<QWebEngineView *>().isEmpty());
-    QVERIFY(fileReport(result, 2, display, 7, 40));
-    // The first report of the process also starts the browser engine, which takes longer than
-    // the 500 ms before filing: the PDF must still hold the filled report, not a blank page.
-    QVERIFY(pdfText(tree->path(pdfName(2, "07"))).contains("trials=40"));
-    QCOMPARE(result.webView()->objectName(), QStringLiteral("webView"));
-    QCOMPARE(result.webView()->zoomFactor(), 1.2);
-    QCOMPARE(result.isVisible(), display);
-    QVERIFY(fileReport(result, 2, display, 7, 41));
-    const QString text = pdfText(tree->path(pdfName(2, "07")));
-    QVERIFY2(text.contains("trials=41") && !text.contains("trials=40"), qPrintable(text));
-    QCOMPARE(QDir(tree->path("Archives/" + patientKey)).entryList(QDir::Files),
-             QStringList{QFileInfo(pdfName(2, "07")).fileName()});
-    QCOMPARE(counter.shows, display ? 1 : 0);
-}
-
-void TestResult::filingProblems_data()
-{
-    QTest::addColumn<QByteArray>("extra");      // inserted before the end of the template's body
-    QTest::addColumn<int>("timeout");           // filing timeout, ms
-    QTest::addColumn<QString>("title");         // empty: filed whole
-    QTest::addColumn<QString>("message");       // the box's text, or its start
-    const QByteArray none;
-    QTest::newRow("3 MB page filed whole") << "<!--" + QByteArray(3 << 20, 'x') + "-->" << 10000 << QString() << QString();
-    QTest::newRow("script that never ends") << QByteArray("<script>while (true) {}</script>") << 10000 << QString()
-                                            << QString();
-    QTest::newRow("filing too slow") << none << 1 << "Error"
-                                     << "Failed to write %1\nThe report was not filed within 0.001 seconds.";
-    QTest::newRow("template missing") << none << 10000 << "Unable to open file" << "No such file or directory";
-    QTest::newRow("archive folder missing") << none << 10000 << "Error" << "Failed to write %1\n";
-}
-
-// A page larger than the web view takes in one piece, or a template holding a script, is
-// filed as the filled report, never as a blank page and never hanging; a template that
-// cannot be read, a PDF that cannot be written or a filing that does not finish in time is
-// told and leaves no file.
-void TestResult::filingProblems()
-{
-    QFETCH(QByteArray, extra);
-    QFETCH(int, timeout);
-    QFETCH(QString, title);
-    QFETCH(QString, message);
-    QByteArray html = smallTemplate(2, "ENGLISH");
-    html.insert(html.indexOf("</body>"), extra + "<p>END-OF-PAGE</p>");
-    tree->write("Languages/En/Kestrova_Task2_en.html", html);
-    if (QByteArray(QTest::currentDataTag()).contains("template"))
-        QFile::remove(tree->path("Languages/En/Kestrova_Task2_en.html"));
-    if (QByteArray(QTest::currentDataTag()).contains("folder"))
-        QDir(tree->path("Archives/" + patientKey)).removeRecursively();
-    MessageBoxCatcher boxes;
-    QWidget owner;
-    Result result(&owner);
-    result.setFilingTimeout(timeout);
-    QSignalSpy filed(&result, &Result::filed);
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(fileReport(result, 2, true, 7));
-    QVERIFY(clock.elapsed() < 20000);
-    QCOMPARE(filed.at(0).at(1).toBool(), title.isEmpty());
-    QCOMPARE(boxes.titles, title.isEmpty() ? QStringList() : QStringList{title});
-    const QString pdf = tree->path(pdfName(2, "07"));
-    if (!title.isEmpty()) {
-        QVERIFY2(boxes.texts.value(0).startsWith(message.arg(QFileInfo(pdf).absoluteFilePath())),
-                 qPrintable(boxes.texts.value(0)));
-        QCOMPARE(result.isVisible(), title == "Error");   // a report that cannot be read is not shown
-        QVERIFY(!QFileInfo::exists(pdf));
-        return;
+    void setUpPatient()
+    {
+        choosePatient("Mrs.;Zeller;Anna;05.06.1944");
+        QDir().mkpath(tree->path(QStringLiteral("Archives/") + patientKey));
+        tree->write("Parameters/assessor.txt", assessorLine);
+        for (int task : {2, 4})
+            tree->write(QStringLiteral("Languages/En/Kestrova_Task%1_en.html").arg(task), smallTemplate(task, "ENGLISH"));
     }
-    const QString text = pdfText(pdf);
-    QVERIFY2(text.contains("trials=40") && text.contains("END-OF-PAGE"), qPrintable(text.left(200)));
-}
-
-// The print button prints the report on the printer the assessor chooses; here the print
-// dialog's own "Print to File (PDF)" printer.
-void TestResult::printButton()
-{
-    QWidget owner;
-    Result result(&owner);
-    QVERIFY(fileReport(result, 2, true, 7));
-    const QString printed = tree->path("printed.pdf");
-    QString title;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        watch.stop();
-        title = dialog->windowTitle();
-        auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-        if (file)
-            file->setText(printed);
-        dialog->accept();
-    });
-    watch.start(50);
-    QTest::mouseClick(result.findChild<QPushButton *>("pb_printer"), Qt::LeftButton);
-    QCOMPARE(title, QStringLiteral("Print Document"));
-    QSignalSpy finished(result.webView(), &QWebEngineView::printFinished);
-    QVERIFY(finished.wait(30000) && finished.at(0).at(0).toBool());
-    // The view prints the page as a picture: the sheet must carry the report, not be blank.
-    QProcess::execute("pdftoppm", {"-png", "-r", "30", "-singlefile", printed, tree->path("printed")});
-    const QImage sheet(tree->path("printed.png"));
-    int inked = 0;
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x)
-            inked += qGray(sheet.pixel(x, y)) < 160;
-    QVERIFY2(inked > sheet.width() * sheet.height() / 100, qPrintable(QString::number(inked)));
-}
-
-void TestResult::shippedTemplates_data()
-{
-    QTest::addColumn<int>("task");
-    QTest::addColumn<QString>("installed");   // language folder whose template is installed
-    QTest::addColumn<int>("language");        // interface language
-    QTest::addColumn<bool>("assessorFile");
-    QTest::addColumn<int>("session");
-    QTest::addColumn<QString>("sessionText");
-    QTest::addColumn<QStringList>("numbers");  // measures as the user's locale writes them
-
-    // Every task once, each language's decimal point, a two-digit session, no assessor file,
-    // and a French interface with only the English template installed.
-    QTest::newRow("En, visual recognition") << 1 << "En" << 0 << true << 7 << "07" << QStringList{"101", "106", "119"};
-    QTest::newRow("Fr, central cue attention") << 2 << "Fr" << 1 << true << 12 << "12" << QStringList{"0,457", "21,2"};
-    QTest::newRow("En, movement detection, no assessor file")
-        << 3 << "En" << 0 << false << 7 << "07" << QStringList{"0.312", "35.5"};
-    QTest::newRow("Fr, working memory") << 4 << "Fr" << 1 << true << 7 << "07" << QStringList{"0,876", "-0,123"};
-    QTest::newRow("Fr interface, English template only")
-        << 2 << "En" << 1 << true << 12 << "12" << QStringList{"0,457", "21,2"};
-}
-
-// Files reports from the templates that ship with the program and reads them back.
-void TestResult::shippedTemplates()
-{
-    QFETCH(int, task);
-    QFETCH(QString, installed);
-    QFETCH(int, language);
-    QFETCH(bool, assessorFile);
-    QFETCH(int, session);
-    QFETCH(QString, sessionText);
-    QFETCH(QStringList, numbers);
-
-    QDir(tree->path("Languages")).removeRecursively();
-    const QString name = QStringLiteral("Kestrova_Task%1_%2.html").arg(task).arg(installed.toLower());
-    const QString shipped = QStringLiteral(KESTROVA_SOURCE_DIR "/languages/%1/%2").arg(installed, name);
-    QDir().mkpath(tree->path("Languages/" + installed));
-    QVERIFY2(QFile::copy(shipped, tree->path("Languages/" + installed + "/" + name)), qPrintable(shipped));
-    if (!assessorFile)
-        QFile::remove(tree->path("Parameters/assessor.txt"));
-    Calibration().setLanguage(language);
-    if (language == 1)
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-
-    // The template's heading tells which one was filed.
-    QFile source(shipped);
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    const auto heading = QRegularExpression(QStringLiteral("<h1>(.*)</h1>")).match(QString::fromUtf8(source.readAll()));
-    QVERIFY(heading.hasMatch());
-
-    QWidget owner;
-    Result result(&owner);
-    QVERIFY(fileReport(result, task, false, session));
-    QString text = pdfText(tree->path(pdfName(task, sessionText)));
-    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    QStringList expected = {QTextDocumentFragment::fromHtml(heading.captured(1)).toPlainText(), "Anna", "Zeller",
-                            "05.06.1944", "09.03.2024", "08:07", sessionText, "05:03", "40", "1.1"};
-    if (assessorFile)
-        expected << "Dr. Jane Roe" << "Clinic Beaulieu" << "Rue du Lac 4" << "1007" << "Lausanne" << "Switzerland";
-    for (const QString &part : expected + numbers)
-        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in\n") + text));
-
-    // No template code is left, with or without an assessor file.
-    const auto placeholder = QRegularExpression(QStringLiteral("v_[a-z0-9_]+")).match(text);
-    QVERIFY2(!placeholder.hasMatch(), qPrintable(placeholder.captured()));
-}
+};
 
 KESTROVA_WEBENGINE_TEST_MAIN(TestResult)
 #include "tst_result.moc"

@@ -56,80 +56,77 @@ class TestCrashSafety : public QObject
     Q_OBJECT
 
 private slots:
-    void killedAndRestarted_data();
-    void killedAndRestarted();
+    void killedAndRestarted_data()
+    {
+        QTest::addColumn<QByteArray>("crashAt");
+        QTest::newRow("not killed") << QByteArray();
+        QTest::newRow("in the test block") << QByteArray("block");
+        for (const char *step : {"pending", "counter", "folder", "valid", "stamp", "archive", "table", "report"})
+            QTest::newRow(step) << QByteArray(step);
+    }
+
+    void killedAndRestarted()
+    {
+        QFETCH(QByteArray, crashAt);
+        InstalledTree tree;
+        tree.write("Parameters/patients_list.txt", record);
+        tree.write("Results/output.csv", QByteArray(RecordHeaders::trialLog) + '\n');
+        tree.write("Languages/En/Kestrova_Task2_en.html",
+                   "<html><body><p>session v_session, trials v_trials, patient v_l_name v_f_name</p>"
+                   "<p>neutral v_t2a_neutral alerting v_t2b_alerting orienting v_t2c_orientation</p></body></html>");
+        const bool block = crashAt == "block";
+        drive(tree, block ? QStringList{"block"} : QStringList{"run", "3"}, block ? QByteArray() : crashAt);
+        QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
+        const QString reportBefore = tree.exists(report) ? pdfText(tree.path(report)) : QString();
+        // Killed just after a step: it and the steps before it are done, none after. The end of a run
+        // goes patient list, archive folder, valid rows, archive copy, result table.
+        const QByteArrayList steps = {"pending", "counter", "folder", "valid", "stamp", "archive", "table"};
+        if (const int at = int(steps.indexOf(crashAt)); at >= 0) {
+            const bool done[] = {tree.read(filedFiles[0]).startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"),
+                                 tree.exists("Archives/" + key), tree.exists(filedFiles[2]), tree.exists(archiveCopy),
+                                 tree.exists(filedFiles[3])};
+            const int doneAfter[] = {1, 2, 3, 5, 6};
+            for (int i = 0; i < 5; ++i)
+                QVERIFY2(done[i] == (doneAfter[i] <= at), qPrintable(QStringLiteral("step %1").arg(i)));
+        }
+
+        const QStringList told = drive(tree, {"start"});
+        QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
+        QByteArrayList files;
+        for (const QString &file : filedFiles)
+            files << tree.read(file);
+        const QByteArray log = files[1];
+        if (block) {
+            QCOMPARE(int(log.count(";2;5;")), 2);
+            QVERIFY2(log.endsWith(interrupted) && log.count(interrupted) == 1, log.constData());
+            QCOMPARE(files[0], record);
+            QVERIFY(!tree.exists("Results/results_T2.csv"));
+        } else {
+            QCOMPARE(int(log.count(";2;5;")), 3);
+            QCOMPARE(int(log.count("interrupted")), 0);
+            QVERIFY(files[0].startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
+            QCOMPARE(int(files[2].count(RecordHeaders::trialLog)), 1);
+            QCOMPARE(int(files[2].count(";2;5;")), 3);
+            QCOMPARE(int(files[3].count(RecordHeaders::resultsT2)), 1);
+            QCOMPARE(int(files[3].count("\n")), 2);
+            QCOMPARE(files[4], files[3]);
+            const QString text = pdfText(tree.path(report));
+            QVERIFY2(text.contains("session 05, trials 3, patient Zeller Anna"), qPrintable(text));
+            if (!reportBefore.isEmpty())   // filed by the run, then again from the stored values
+                QCOMPARE(text, reportBefore);
+            const bool completedAtStart = !crashAt.isEmpty();
+            QCOMPARE(told.size(), completedAtStart ? 1 : 0);
+            if (completedAtStart)
+                QVERIFY2(told.value(0).contains(key) && told.value(0).contains("session 5"), qPrintable(told.join('|')));
+        }
+        QCOMPARE(QDir(tree.path("Results")).entryList({"pending-run-*", "run-in-progress*"}), QStringList());
+
+        // Started once more: nothing left to complete, nothing told, nothing changed.
+        QCOMPARE(drive(tree, {"start"}), QStringList());
+        for (int i = 0; i < filedFiles.size(); ++i)
+            QCOMPARE(tree.read(filedFiles[i]), files[i]);
+    }
 };
-
-void TestCrashSafety::killedAndRestarted_data()
-{
-    QTest::addColumn<QByteArray>("crashAt");
-    QTest::newRow("not killed") << QByteArray();
-    QTest::newRow("in the test block") << QByteArray("block");
-    for (const char *step : {"pending", "counter", "folder", "valid", "stamp", "archive", "table", "report"})
-        QTest::newRow(step) << QByteArray(step);
-}
-
-void TestCrashSafety::killedAndRestarted()
-{
-    QFETCH(QByteArray, crashAt);
-    InstalledTree tree;
-    tree.write("Parameters/patients_list.txt", record);
-    tree.write("Results/output.csv", QByteArray(RecordHeaders::trialLog) + '\n');
-    tree.write("Languages/En/Kestrova_Task2_en.html",
-               "<html><body><p>session v_session, trials v_trials, patient v_l_name v_f_name</p>"
-               "<p>neutral v_t2a_neutral alerting v_t2b_alerting orienting v_t2c_orientation</p></body></html>");
-    const bool block = crashAt == "block";
-    drive(tree, block ? QStringList{"block"} : QStringList{"run", "3"}, block ? QByteArray() : crashAt);
-    QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
-    const QString reportBefore = tree.exists(report) ? pdfText(tree.path(report)) : QString();
-    // Killed just after a step: it and the steps before it are done, none after. The end of a run
-    // goes patient list, archive folder, valid rows, archive copy, result table.
-    const QByteArrayList steps = {"pending", "counter", "folder", "valid", "stamp", "archive", "table"};
-    if (const int at = int(steps.indexOf(crashAt)); at >= 0) {
-        const bool done[] = {tree.read(filedFiles[0]).startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"),
-                             tree.exists("Archives/" + key), tree.exists(filedFiles[2]), tree.exists(archiveCopy),
-                             tree.exists(filedFiles[3])};
-        const int doneAfter[] = {1, 2, 3, 5, 6};
-        for (int i = 0; i < 5; ++i)
-            QVERIFY2(done[i] == (doneAfter[i] <= at), qPrintable(QStringLiteral("step %1").arg(i)));
-    }
-
-    const QStringList told = drive(tree, {"start"});
-    QVERIFY2(driverProblem.isEmpty(), qPrintable(driverProblem));
-    QByteArrayList files;
-    for (const QString &file : filedFiles)
-        files << tree.read(file);
-    const QByteArray log = files[1];
-    if (block) {
-        QCOMPARE(int(log.count(";2;5;")), 2);
-        QVERIFY2(log.endsWith(interrupted) && log.count(interrupted) == 1, log.constData());
-        QCOMPARE(files[0], record);
-        QVERIFY(!tree.exists("Results/results_T2.csv"));
-    } else {
-        QCOMPARE(int(log.count(";2;5;")), 3);
-        QCOMPARE(int(log.count("interrupted")), 0);
-        QVERIFY(files[0].startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
-        QCOMPARE(int(files[2].count(RecordHeaders::trialLog)), 1);
-        QCOMPARE(int(files[2].count(";2;5;")), 3);
-        QCOMPARE(int(files[3].count(RecordHeaders::resultsT2)), 1);
-        QCOMPARE(int(files[3].count("\n")), 2);
-        QCOMPARE(files[4], files[3]);
-        const QString text = pdfText(tree.path(report));
-        QVERIFY2(text.contains("session 05, trials 3, patient Zeller Anna"), qPrintable(text));
-        if (!reportBefore.isEmpty())   // filed by the run, then again from the stored values
-            QCOMPARE(text, reportBefore);
-        const bool completedAtStart = !crashAt.isEmpty();
-        QCOMPARE(told.size(), completedAtStart ? 1 : 0);
-        if (completedAtStart)
-            QVERIFY2(told.value(0).contains(key) && told.value(0).contains("session 5"), qPrintable(told.join('|')));
-    }
-    QCOMPARE(QDir(tree.path("Results")).entryList({"pending-run-*", "run-in-progress*"}), QStringList());
-
-    // Started once more: nothing left to complete, nothing told, nothing changed.
-    QCOMPARE(drive(tree, {"start"}), QStringList());
-    for (int i = 0; i < filedFiles.size(); ++i)
-        QCOMPARE(tree.read(filedFiles[i]), files[i]);
-}
 
 QTEST_MAIN(TestCrashSafety)
 #include "tst_crashsafety.moc"

@@ -33,85 +33,80 @@ class TestRandom : public QObject
     Q_OBJECT
 
 private slots:
-    void tables_data();
-    void tables();
-    void clockSeeds_data();
-    void clockSeeds();
-};
+    void tables_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("draws");
+        for (int n : {2, 3, 8, 10})
+            QTest::addRow("n=%d", n) << n << n - 1;
+        // Sectors: one draw for entry 0, eight for entries 3 … 11.
+        QTest::newRow("12 apart") << 12 << 9;
+    }
 
-void TestRandom::tables_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("draws");
-    for (int n : {2, 3, 8, 10})
-        QTest::addRow("n=%d", n) << n << n - 1;
-    // Sectors: one draw for entry 0, eight for entries 3 … 11.
-    QTest::newRow("12 apart") << 12 << 9;
-}
-
-// Over many seeds: each value once, the last two in ascending order exactly when the final
-// draw is even, and exactly that many draws (the next rand() continues after them). In the
-// sector table entries 1 and 2 are the sectors either side of entry 0 (11 → 0 and 10), and
-// every sector comes first.
-void TestRandom::tables()
-{
-    QFETCH(int, size);
-    QFETCH(int, draws);
-    QList<int> expected(size);
-    std::iota(expected.begin(), expected.end(), 0);
-    QSet<int> firstSectors;
-    for (unsigned int seed = firstSeed; seed < firstSeed + seedCount; ++seed) {
-        QList<int> values = table(size, seed);
-        const int next = std::rand();   // before drawAfter() seeds again
-        QCOMPARE(next, drawAfter(seed, draws));
-        QCOMPARE(values.at(size - 2) < values.at(size - 1), drawAfter(seed, draws - 1) % 2 == 0);
-        if (size == 12) {
-            QCOMPARE(values.at(1), (values.at(0) + 1) % 12);
-            QCOMPARE(values.at(2), (values.at(0) + 11) % 12);
-            firstSectors << values.at(0);
+    // Over many seeds: each value once, the last two in ascending order exactly when the final
+    // draw is even, and exactly that many draws (the next rand() continues after them). In the
+    // sector table entries 1 and 2 are the sectors either side of entry 0 (11 → 0 and 10), and
+    // every sector comes first.
+    void tables()
+    {
+        QFETCH(int, size);
+        QFETCH(int, draws);
+        QList<int> expected(size);
+        std::iota(expected.begin(), expected.end(), 0);
+        QSet<int> firstSectors;
+        for (unsigned int seed = firstSeed; seed < firstSeed + seedCount; ++seed) {
+            QList<int> values = table(size, seed);
+            const int next = std::rand();   // before drawAfter() seeds again
+            QCOMPARE(next, drawAfter(seed, draws));
+            QCOMPARE(values.at(size - 2) < values.at(size - 1), drawAfter(seed, draws - 1) % 2 == 0);
+            if (size == 12) {
+                QCOMPARE(values.at(1), (values.at(0) + 1) % 12);
+                QCOMPARE(values.at(2), (values.at(0) + 11) % 12);
+                firstSectors << values.at(0);
+            }
+            // The attention task draws its three 8-entry tables (seeds +0, +500, +1000) at once.
+            const QList<int> plus500 = table(size, seed + 500);
+            QVERIFY(size != 8 || (values != plus500 && values != table(8, seed + 1000) && plus500 != table(8, seed + 1000)));
+            std::sort(values.begin(), values.end());
+            QCOMPARE(values, expected);
         }
-        // The attention task draws its three 8-entry tables (seeds +0, +500, +1000) at once.
-        const QList<int> plus500 = table(size, seed + 500);
-        QVERIFY(size != 8 || (values != plus500 && values != table(8, seed + 1000) && plus500 != table(8, seed + 1000)));
-        std::sort(values.begin(), values.end());
-        QCOMPARE(values, expected);
+        QCOMPARE(firstSectors.size(), size == 12 ? 12 : 0);
     }
-    QCOMPARE(firstSectors.size(), size == 12 ? 12 : 0);
-}
 
-void TestRandom::clockSeeds_data()
-{
-    QTest::addColumn<Generator>("generator");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<unsigned int>("offset");
-    QTest::newRow("randTab3") << &Random::randTab3 << 3 << 0u;
-    QTest::newRow("randTab6") << &Random::randTab6 << 6 << 0u;
-    QTest::newRow("randTab8") << &Random::randTab8 << 8 << 0u;
-    QTest::newRow("randTab8Plus500") << &Random::randTab8Plus500 << 8 << 500u;
-    QTest::newRow("randTab8Plus1000") << &Random::randTab8Plus1000 << 8 << 1000u;
-    QTest::newRow("randTab10") << &Random::randTab10 << 10 << 0u;
-    QTest::newRow("randTab12Apart") << &Random::randTab12Apart << 12 << 0u;
-}
-
-// Two tables drawn in the same second are the same: the one of the clock plus the offset.
-void TestRandom::clockSeeds()
-{
-    QFETCH(Generator, generator);
-    QFETCH(int, size);
-    QFETCH(unsigned int, offset);
-    Random random;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const std::time_t before = std::time(nullptr);
-        const QList<int> first = (random.*generator)();
-        const QList<int> second = (random.*generator)();
-        if (std::time(nullptr) != before)
-            continue;   // the second changed in between
-        QCOMPARE(second, first);
-        QCOMPARE(first, table(size, unsigned(before) + offset));
-        return;
+    void clockSeeds_data()
+    {
+        QTest::addColumn<Generator>("generator");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<unsigned int>("offset");
+        QTest::newRow("randTab3") << &Random::randTab3 << 3 << 0u;
+        QTest::newRow("randTab6") << &Random::randTab6 << 6 << 0u;
+        QTest::newRow("randTab8") << &Random::randTab8 << 8 << 0u;
+        QTest::newRow("randTab8Plus500") << &Random::randTab8Plus500 << 8 << 500u;
+        QTest::newRow("randTab8Plus1000") << &Random::randTab8Plus1000 << 8 << 1000u;
+        QTest::newRow("randTab10") << &Random::randTab10 << 10 << 0u;
+        QTest::newRow("randTab12Apart") << &Random::randTab12Apart << 12 << 0u;
     }
-    QFAIL("the clock kept changing second");
-}
+
+    // Two tables drawn in the same second are the same: the one of the clock plus the offset.
+    void clockSeeds()
+    {
+        QFETCH(Generator, generator);
+        QFETCH(int, size);
+        QFETCH(unsigned int, offset);
+        Random random;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            const std::time_t before = std::time(nullptr);
+            const QList<int> first = (random.*generator)();
+            const QList<int> second = (random.*generator)();
+            if (std::time(nullptr) != before)
+                continue;   // the second changed in between
+            QCOMPARE(second, first);
+            QCOMPARE(first, table(size, unsigned(before) + offset));
+            return;
+        }
+        QFAIL("the clock kept changing second");
+    }
+};
 
 QTEST_MAIN(TestRandom)
 #include "tst_random.moc"

@@ -104,343 +104,326 @@ class TestRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void trialRow_data();
-    void trialRow();
-    void reals_data();
-    void reals();
-    void realsUnderACommaLocale();
-    void firstRunCreatesHeadersLaterRunsAppend();
-    void resultHeaders_data();
-    void resultHeaders();
-    void failedFileIsToldAndOthersWritten_data();
-    void failedFileIsToldAndOthersWritten();
-    void fullDiskLeavesFilesWhole();
-    void startUpTrialLog_data();
-    void startUpTrialLog();
-    void leftRunCompletedOnce_data();
-    void leftRunCompletedOnce();
-    void resultStampedAfterValidRows();
-};
-
-void TestRecords::trialRow_data()
-{
-    QTest::addColumn<QString>("lastName");
-    QTest::addColumn<QString>("firstName");
-    QTest::addColumn<QByteArray>("names");
-    QTest::newRow("Latin-1 name") << QStringLiteral("Dupré") << QStringLiteral("Jean")
-                                  << QByteArray("Dupr\xe9;Jean");
-    // One "?" per character, also for one outside the basic plane (two UTF-16 units); ÿ is the last
-    // Latin-1 one.
-    QTest::newRow("outside Latin-1") << QStringLiteral("Dvořák\U0001F600\u00ff\u0178") << QStringLiteral("Jiří")
-                                     << QByteArray("Dvo?\xe1k?\xff?;Ji?\xed");
-    // Far beyond the 256 bytes of a fixed line buffer: nothing is cut.
-    QTest::newRow("long name") << QString(300, QLatin1Char('A')) << QStringLiteral("Jean")
-                               << QByteArray(300, 'A') + ";Jean";
-}
-
-void TestRecords::trialRow()
-{
-    QFETCH(QString, lastName);
-    QFETCH(QString, firstName);
-    QFETCH(QByteArray, names);
-    InstalledTree tree;
-    selectPatient(tree);
-    SharedContext::instance().lastName = lastName;
-    SharedContext::instance().firstName = firstName;
-    const RecordRow row = RecordRow::leading(2, 5, QDateTime(QDate(2024, 3, 4), QTime(9, 5, 7, 45)))
-                              .integer(1).integer(12).integer(3).empty(8).integer(-120)
-                              .latin1("NE").empty(7).integer(1);
-    QCOMPARE(row.fieldCount(), 30);
-    QCOMPARE(row.line(), ";Mr.;" + names + ";03/02/1950;2;5;04/03/2024;09:05:07.045;1;12;3;;;;;;;;;"
-                             "-120;NE;;;;;;;;1\n");
-}
-
-// Reals as printf writes them.
-void TestRecords::reals_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("negative, rounded") << -43.5111166 << 6 << QByteArray("-43.511117");
-    QTest::newRow("percent") << 4.0 << 1 << QByteArray("4.0");
-    QTest::newRow("half to even") << 0.25 << 1 << QByteArray("0.2");
-    QTest::newRow("large") << 1e20 << 6 << QByteArray("100000000000000000000.000000");
-    QTest::newRow("negative zero") << -0.0 << 6 << QByteArray("-0.000000");
-    QTest::newRow("negative not a number") << -std::nan("") << 6 << QByteArray("-nan");
-}
-
-void TestRecords::reals()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(RecordRow::formatReal(value, decimals), expected);
-}
-
-// The program runs under the user's locale; a German one writes "512,250000" with printf.
-void TestRecords::realsUnderACommaLocale()
-{
-    QTemporaryDir locales;
-    const int built = QProcess::execute(QStringLiteral("localedef"),
-                                        {"-i", "de_DE", "-f", "UTF-8", locales.filePath("de_DE.UTF-8")});
-    qputenv("LOCPATH", QFile::encodeName(locales.path()));
-    if (built != 0 || !setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        QSKIP("no German locale can be built here");
-    char printed[32];
-    std::snprintf(printed, sizeof printed, "%f", 512.25);
-    const QByteArray formatted = RecordRow::formatReal(512.25);
-    setlocale(LC_NUMERIC, "C");
-    QCOMPARE(QByteArray(printed), QByteArray("512,250000"));
-    QCOMPARE(formatted, QByteArray("512.250000"));
-}
-
-// The first run on a fresh installation creates each file with its header, even a run of
-// errors only (no valid row); later runs append without a header, each run filing only its
-// own valid rows, and a run of errors leaves the valid rows as they were. An interruption is
-// logged only while the trial log is open (not during instructions or training).
-void TestRecords::firstRunCreatesHeadersLaterRunsAppend()
-{
-    InstalledTree tree;
-    selectPatient(tree);
-    RunRecords records;
-    const QByteArray a = attentionRow(1, 401, false), b = attentionRow(2, 2001, true),
-                     c = attentionRow(2, 388, false), d = attentionRow(1, 350, false),
-                     e = attentionRow(1, 2500, true);
-    run(records, {e}, 1);
-    QCOMPARE(tree.read("Results/output.csv"), trialHeader + e);
-    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader);
-    QCOMPARE(tree.read("Results/results_T2.csv"), resultsT2Header + resultRow(1));
-    QCOMPARE(tree.read(archiveCopy), resultsT2Header + resultRow(1));
-    QCOMPARE(tree.read(listFile), QStringLiteral("Mrs.;Martin;Anne;01.01.1940;1;1;1;1;1;1;1;0;0;0\r\n"
-                                                 "Mr.;Dupré;Jean;03.02.1950;0;5;0;0;0;0;0;0;0;0\r\n")
-                                      .toUtf8());
-
-    records.writeInterruption(QStringLiteral("interrupted"));
-    QVERIFY(records.openTrialLog(2));
-    records.writeInterruption(QStringLiteral("interrupted"));
-    records.writeInterruption(QStringLiteral("paused"));
-    records.closeTrialLog();
-    SharedContext::instance().sessionNb[1] = 6;
-    run(records, {a, b, c}, 3, 21);
-    run(records, {d}, 1, 22);
-    run(records, {e}, 1, 23);
-    QVERIFY(!records.hasFailures());
-    const QByteArray person = ";Mr.;Dupr\xe9;Jean;03/02/1950;";
-    QCOMPARE(tree.read("Results/output.csv"),
-             trialHeader + e + person + "interrupted\n" + person + "paused\n" + a + b + c + d + e);
-    QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + a + c + d);
-    const QByteArray table = resultsT2Header + resultRow(1) + resultRow(3, 6, 21) + resultRow(1, 6, 22)
-                             + resultRow(1, 6, 23);
-    QCOMPARE(tree.read("Results/results_T2.csv"), table);
-    QCOMPARE(tree.read(archiveCopy), table);
-    QVERIFY(tree.read(listFile).contains("Mr.;Dupré;Jean;03.02.1950;0;6;0;"));
-}
-
-void TestRecords::resultHeaders_data()
-{
-    QTest::addColumn<int>("table");
-    QTest::addColumn<QByteArray>("header");
-    QTest::newRow("results_T1") << 1 << resultLeading + "t1_central;t1a_errors;t1a_reversals;t1a_sup;"
-        "t1a_limits_s;t1a_inf;t1a_limit_i;t1_peripheral;t1b_errors;t1b_reversals;t1b_sup;t1b_limits_s;"
-        "t1b_inf;t1b_limit_i;t1_dual;t1c_errors;t1c_reversals;t1c_sup;t1c_limits_s;t1c_inf;t1c_limit_i\n";
-    QTest::newRow("results_T3") << 3 << resultLeading + "t3_rt;t3_error;t3_slope;t3_r2;oblique;cardinal;"
-        "left;right;top;bottom\n";
-    QTest::newRow("results_T4") << 4 << resultLeading + "average_f;average_l;t4_slope;t4_intercept;t4_r2;"
-        "t4l_slope;t4l_r2;t4_error\n";
-}
-
-// Each table, and its archive copy under the display key, starts with its own header
-// (results_T2 in the run test above).
-void TestRecords::resultHeaders()
-{
-    QFETCH(int, table);
-    QFETCH(QByteArray, header);
-    InstalledTree tree;
-    selectPatient(tree);
-    RunRecords records;
-    CompletedRun run = completed(1);
-    run.table = table;
-    run.resultColumns = "row";
-    records.finishRun(run);
-    QVERIFY(!records.hasFailures());
-    const QByteArray row = RecordRow::leading(2, 5, resultStamp()).latin1("row").line();
-    QCOMPARE(tree.read(QStringLiteral("Results/results_T%1.csv").arg(table)), header + row);
-    QCOMPARE(tree.read(archiveFolder + QStringLiteral("/results_T%1_Dupré Jean 03.02.1950.csv").arg(table)),
-             header + row);
-}
-
-void TestRecords::failedFileIsToldAndOthersWritten_data()
-{
-    QTest::addColumn<QString>("blocked");
-    QTest::addColumn<QString>("told");
-    QTest::newRow("trial log") << QStringLiteral("Results/output.csv") << "Failed to open output.csv\n";
-    QTest::newRow("valid rows") << QStringLiteral("Results/valid-output.csv") << "Failed to write valid-output.csv\n";
-    QTest::newRow("patient list") << listFile << "Failed to write patients_list.txt\n";
-}
-
-// A file that cannot be written is told with its name and the system's reason; the others
-// are still written, and once it can be written again it is not told a second time. A trial
-// log that cannot be opened hides the task's window: the test phase does not start.
-void TestRecords::failedFileIsToldAndOthersWritten()
-{
-    QFETCH(QString, blocked);
-    QFETCH(QString, told);
-    InstalledTree tree;
-    selectPatient(tree);
-    tree.block(blocked);
-    QWidget window;
-    window.show();
-    TaskRecords records(&window);
-    MessageBoxCatcher boxes;
-    const QByteArray row = attentionRow(1, 401, false);
-    const bool opened = records.openTrialLog(2);
-    if (opened) {
-        records.startRun();
-        records.writeTrialRow(row, false);
-        QVERIFY(!records.finishRun(completed(1)));
-        records.closeTrialLog();
-    }
-    QCOMPARE(window.isVisible(), opened);
-    QCOMPARE(boxes.titles, QStringList{"Error"});
-    QVERIFY2(boxes.texts.at(0).startsWith(told) && boxes.texts.at(0).size() > told.size(), qPrintable(boxes.texts.at(0)));
-    for (const QString &file : {QStringLiteral("Results/valid-output.csv"), archiveCopy, QStringLiteral("Results/results_T2.csv")})
-        QVERIFY2(!opened || file == blocked || tree.read(file).endsWith(file.contains("valid") ? row : resultRow(1)),
-                 qPrintable(file));
-
-    QDir(tree.path(blocked)).removeRecursively();
-    selectPatient(tree);
-    boxes.clear();
-    QVERIFY(records.openTrialLog(2));
-    records.startRun();
-    QVERIFY(records.finishRun(completed(1, resultStamp(21))));
-    QCOMPARE(boxes.count(), 0);
-}
-
-// A full disk (a file size limit) refuses a result row: it is reported with the system's
-// reason (not the unspecified error of a short write), and each file keeps no part of what it
-// refused (the trial log's part shows in the attention task's flow).
-void TestRecords::fullDiskLeavesFilesWhole()
-{
-    InstalledTree tree;
-    selectPatient(tree);
-    const QByteArray tableBefore = resultsT2Header + QByteArray(20, 'x') + '\n';
-    tree.write("Results/results_T2.csv", tableBefore);
-    RunRecords records;
-    records.startRun();
-    CompletedRun big = completed(1);
-    big.resultColumns = QByteArray(2000, 'y');
+    void trialRow_data()
     {
-        // Room for part of each write: the files end up between their size and the limit.
-        const FileSizeLimit limit(qint64(trialHeader.size()));
-        records.finishRun(big);
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QByteArray>("names");
+        QTest::newRow("Latin-1 name") << QStringLiteral("Dupré") << QStringLiteral("Jean")
+                                      << QByteArray("Dupr\xe9;Jean");
+        // One "?" per character, also for one outside the basic plane (two UTF-16 units); ÿ is the last
+        // Latin-1 one.
+        QTest::newRow("outside Latin-1") << QStringLiteral("Dvořák\U0001F600\u00ff\u0178") << QStringLiteral("Jiří")
+                                         << QByteArray("Dvo?\xe1k?\xff?;Ji?\xed");
+        // Far beyond the 256 bytes of a fixed line buffer: nothing is cut.
+        QTest::newRow("long name") << QString(300, QLatin1Char('A')) << QStringLiteral("Jean")
+                                   << QByteArray(300, 'A') + ";Jean";
     }
-    QCOMPARE(tree.read("Results/results_T2.csv"), tableBefore);
-    QVERIFY(!tree.exists(archiveCopy));   // a new file cut inside its header is not kept
-    QStringList reasons;
-    for (const RecordFailure &failure : records.takeFailures())
-        reasons << failure.name + QStringLiteral(": ") + failure.error;
-    for (const QString &name : {QStringLiteral("results_T2.csv"), QStringLiteral("results_T2_Dupré Jean 03.02.1950.csv")})
-        QVERIFY2(reasons.contains(name + QStringLiteral(": File too large")), qPrintable(reasons.join('|')));
-}
 
-void TestRecords::startUpTrialLog_data()
-{
-    QTest::addColumn<QByteArray>("before");      // empty: no log
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<QByteArray>("after");
-    const QByteArray rows = trialHeader + attentionRow(1, 401, false);
-    QTest::newRow("missing: created") << QByteArray() << true << trialHeader;
-    QTest::newRow("existing: kept") << rows << true << rows;
-    QTest::newRow("existing, unreadable: kept and told") << rows << false << rows;
-}
-
-// Start-up creates only a missing trial log; an existing one is never emptied, even when
-// it cannot be read (it may still be written to).
-void TestRecords::startUpTrialLog()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(bool, readable);
-    QFETCH(QByteArray, after);
-    InstalledTree tree;
-    const QString log = tree.path("Results/output.csv");
-    if (!before.isEmpty())
-        tree.write("Results/output.csv", before);
-    // Write-only for its owner. Root reads any file: the check runs with the file access
-    // rights of "nobody", who owns the log.
-    const bool root = geteuid() == 0;
-    if (!readable) {
-        QVERIFY(QFile::setPermissions(log, QFileDevice::WriteOwner));
-        if (root) {
-            for (const QString &folder : {tree.root(), tree.path("Results")})
-                QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
-            QCOMPARE(chown(QFile::encodeName(log).constData(), 65534, 65534), 0);
-            setfsuid(65534);
-        }
-    }
-    QString error;
-    const bool usable = RunRecords::prepareTrialLog(&error);
-    if (root)
-        setfsuid(0);
-    QFile::setPermissions(log, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QCOMPARE(usable, readable);
-    QCOMPARE(error.isEmpty(), readable);
-    QCOMPARE(tree.read("Results/output.csv"), after);
-}
-
-void TestRecords::leftRunCompletedOnce_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("cut");   // bytes taken from its end
-    // Whole steps left undone show in the crash test.
-    QTest::newRow("valid rows cut inside a row") << QStringLiteral("Results/valid-output.csv") << 10;
-    QTest::newRow("result table cut inside its row") << QStringLiteral("Results/results_T2.csv") << 5;
-}
-
-// A completed run whose record is still pending (its report was not filed) is completed at
-// the next start: a file that a power cut left with part of the run gets the rest, and every
-// file holds the run exactly once.
-void TestRecords::leftRunCompletedOnce()
-{
-    QFETCH(QString, file);
-    QFETCH(int, cut);
-    InstalledTree tree;
-    selectPatient(tree);
+    void trialRow()
     {
+        QFETCH(QString, lastName);
+        QFETCH(QString, firstName);
+        QFETCH(QByteArray, names);
+        InstalledTree tree;
+        selectPatient(tree);
+        SharedContext::instance().lastName = lastName;
+        SharedContext::instance().firstName = firstName;
+        const RecordRow row = RecordRow::leading(2, 5, QDateTime(QDate(2024, 3, 4), QTime(9, 5, 7, 45)))
+                                  .integer(1).integer(12).integer(3).empty(8).integer(-120)
+                                  .latin1("NE").empty(7).integer(1);
+        QCOMPARE(row.fieldCount(), 30);
+        QCOMPARE(row.line(), ";Mr.;" + names + ";03/02/1950;2;5;04/03/2024;09:05:07.045;1;12;3;;;;;;;;;"
+                                 "-120;NE;;;;;;;;1\n");
+    }
+
+    // Reals as printf writes them.
+    void reals_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("negative, rounded") << -43.5111166 << 6 << QByteArray("-43.511117");
+        QTest::newRow("percent") << 4.0 << 1 << QByteArray("4.0");
+        QTest::newRow("half to even") << 0.25 << 1 << QByteArray("0.2");
+        QTest::newRow("large") << 1e20 << 6 << QByteArray("100000000000000000000.000000");
+        QTest::newRow("negative zero") << -0.0 << 6 << QByteArray("-0.000000");
+        QTest::newRow("negative not a number") << -std::nan("") << 6 << QByteArray("-nan");
+    }
+
+    void reals()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(RecordRow::formatReal(value, decimals), expected);
+    }
+
+    // The program runs under the user's locale; a German one writes "512,250000" with printf.
+    void realsUnderACommaLocale()
+    {
+        QTemporaryDir locales;
+        const int built = QProcess::execute(QStringLiteral("localedef"),
+                                            {"-i", "de_DE", "-f", "UTF-8", locales.filePath("de_DE.UTF-8")});
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        if (built != 0 || !setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+            QSKIP("no German locale can be built here");
+        char printed[32];
+        std::snprintf(printed, sizeof printed, "%f", 512.25);
+        const QByteArray formatted = RecordRow::formatReal(512.25);
+        setlocale(LC_NUMERIC, "C");
+        QCOMPARE(QByteArray(printed), QByteArray("512,250000"));
+        QCOMPARE(formatted, QByteArray("512.250000"));
+    }
+
+    // The first run on a fresh installation creates each file with its header, even a run of
+    // errors only (no valid row); later runs append without a header, each run filing only its
+    // own valid rows, and a run of errors leaves the valid rows as they were. An interruption is
+    // logged only while the trial log is open (not during instructions or training).
+    void firstRunCreatesHeadersLaterRunsAppend()
+    {
+        InstalledTree tree;
+        selectPatient(tree);
         RunRecords records;
-        run(records, {attentionRow(1, 401, false), attentionRow(2, 388, false)}, 2);
+        const QByteArray a = attentionRow(1, 401, false), b = attentionRow(2, 2001, true),
+                         c = attentionRow(2, 388, false), d = attentionRow(1, 350, false),
+                         e = attentionRow(1, 2500, true);
+        run(records, {e}, 1);
+        QCOMPARE(tree.read("Results/output.csv"), trialHeader + e);
+        QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader);
+        QCOMPARE(tree.read("Results/results_T2.csv"), resultsT2Header + resultRow(1));
+        QCOMPARE(tree.read(archiveCopy), resultsT2Header + resultRow(1));
+        QCOMPARE(tree.read(listFile), QStringLiteral("Mrs.;Martin;Anne;01.01.1940;1;1;1;1;1;1;1;0;0;0\r\n"
+                                                     "Mr.;Dupré;Jean;03.02.1950;0;5;0;0;0;0;0;0;0;0\r\n")
+                                          .toUtf8());
+
+        records.writeInterruption(QStringLiteral("interrupted"));
+        QVERIFY(records.openTrialLog(2));
+        records.writeInterruption(QStringLiteral("interrupted"));
+        records.writeInterruption(QStringLiteral("paused"));
+        records.closeTrialLog();
+        SharedContext::instance().sessionNb[1] = 6;
+        run(records, {a, b, c}, 3, 21);
+        run(records, {d}, 1, 22);
+        run(records, {e}, 1, 23);
+        QVERIFY(!records.hasFailures());
+        const QByteArray person = ";Mr.;Dupr\xe9;Jean;03/02/1950;";
+        QCOMPARE(tree.read("Results/output.csv"),
+                 trialHeader + e + person + "interrupted\n" + person + "paused\n" + a + b + c + d + e);
+        QCOMPARE(tree.read("Results/valid-output.csv"), trialHeader + a + c + d);
+        const QByteArray table = resultsT2Header + resultRow(1) + resultRow(3, 6, 21) + resultRow(1, 6, 22)
+                                 + resultRow(1, 6, 23);
+        QCOMPARE(tree.read("Results/results_T2.csv"), table);
+        QCOMPARE(tree.read(archiveCopy), table);
+        QVERIFY(tree.read(listFile).contains("Mr.;Dupré;Jean;03.02.1950;0;6;0;"));
     }
-    QStringList files = {listFile, "Results/valid-output.csv", "Results/results_T2.csv", archiveCopy};
-    QByteArrayList filed;
-    for (const QString &name : files)
-        filed << tree.read(name);
-    QVERIFY(QFile::resize(tree.path(file), tree.read(file).size() - cut));
 
-    RunRecords restarted;
-    const QList<LeftRun> left = restarted.completeLeftBehind();
-    QCOMPARE(left.size(), 1);
-    QVERIFY(left.at(0).whole);
-    for (int i = 0; i < files.size(); ++i)
-        QCOMPARE(tree.read(files[i]), filed[i]);
-}
+    void resultHeaders_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("results_T1") << 1 << resultLeading + "t1_central;t1a_errors;t1a_reversals;t1a_sup;"
+            "t1a_limits_s;t1a_inf;t1a_limit_i;t1_peripheral;t1b_errors;t1b_reversals;t1b_sup;t1b_limits_s;"
+            "t1b_inf;t1b_limit_i;t1_dual;t1c_errors;t1c_reversals;t1c_sup;t1c_limits_s;t1c_inf;t1c_limit_i\n";
+        QTest::newRow("results_T3") << 3 << resultLeading + "t3_rt;t3_error;t3_slope;t3_r2;oblique;cardinal;"
+            "left;right;top;bottom\n";
+        QTest::newRow("results_T4") << 4 << resultLeading + "average_f;average_l;t4_slope;t4_intercept;t4_r2;"
+            "t4l_slope;t4l_r2;t4_error\n";
+    }
 
-// The result row is stamped when it is filed, after the valid rows (a large block of them
-// takes a moment to write).
-void TestRecords::resultStampedAfterValidRows()
-{
-    InstalledTree tree;
-    selectPatient(tree);
-    RunRecords records;
-    QVERIFY(records.openTrialLog(2));
-    records.startRun();
-    records.writeTrialRow(QByteArray(32 << 20, 'v') + '\n', false);
-    records.finishRun(completed(1, QDateTime()));
-    const QList<QByteArray> row = tree.read("Results/results_T2.csv").split('\n').value(1).split(';');
-    const QDateTime stamp = QDateTime::fromString(QString::fromLatin1(row.value(7) + ' ' + row.value(8)),
-                                                  QStringLiteral("dd/MM/yyyy hh:mm:ss.zzz"));
-    const QDateTime validFiled = QFileInfo(tree.path("Results/valid-output.csv")).lastModified();
-    QVERIFY2(stamp.isValid() && stamp.msecsTo(validFiled) <= 0,
-             qPrintable(stamp.toString(Qt::ISODateWithMs) + " " + validFiled.toString(Qt::ISODateWithMs)));
-}
+    // Each table, and its archive copy under the display key, starts with its own header
+    // (results_T2 in the run test above).
+    void resultHeaders()
+    {
+        QFETCH(int, table);
+        QFETCH(QByteArray, header);
+        InstalledTree tree;
+        selectPatient(tree);
+        RunRecords records;
+        CompletedRun run = completed(1);
+        run.table = table;
+        run.resultColumns = "row";
+        records.finishRun(run);
+        QVERIFY(!records.hasFailures());
+        const QByteArray row = RecordRow::leading(2, 5, resultStamp()).latin1("row").line();
+        QCOMPARE(tree.read(QStringLiteral("Results/results_T%1.csv").arg(table)), header + row);
+        QCOMPARE(tree.read(archiveFolder + QStringLiteral("/results_T%1_Dupré Jean 03.02.1950.csv").arg(table)),
+                 header + row);
+    }
+
+    void failedFileIsToldAndOthersWritten_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("trial log") << QStringLiteral("Results/output.csv") << "Failed to open output.csv\n";
+        QTest::newRow("valid rows") << QStringLiteral("Results/valid-output.csv") << "Failed to write valid-output.csv\n";
+        QTest::newRow("patient list") << listFile << "Failed to write patients_list.txt\n";
+    }
+
+    // A file that cannot be written is told with its name and the system's reason; the others
+    // are still written, and once it can be written again it is not told a second time. A trial
+    // log that cannot be opened hides the task's window: the test phase does not start.
+    void failedFileIsToldAndOthersWritten()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QString, told);
+        InstalledTree tree;
+        selectPatient(tree);
+        tree.block(blocked);
+        QWidget window;
+        window.show();
+        TaskRecords records(&window);
+        MessageBoxCatcher boxes;
+        const QByteArray row = attentionRow(1, 401, false);
+        const bool opened = records.openTrialLog(2);
+        if (opened) {
+            records.startRun();
+            records.writeTrialRow(row, false);
+            QVERIFY(!records.finishRun(completed(1)));
+            records.closeTrialLog();
+        }
+        QCOMPARE(window.isVisible(), opened);
+        QCOMPARE(boxes.titles, QStringList{"Error"});
+        QVERIFY2(boxes.texts.at(0).startsWith(told) && boxes.texts.at(0).size() > told.size(), qPrintable(boxes.texts.at(0)));
+        for (const QString &file : {QStringLiteral("Results/valid-output.csv"), archiveCopy, QStringLiteral("Results/results_T2.csv")})
+            QVERIFY2(!opened || file == blocked || tree.read(file).endsWith(file.contains("valid") ? row : resultRow(1)),
+                     qPrintable(file));
+
+        QDir(tree.path(blocked)).removeRecursively();
+        selectPatient(tree);
+        boxes.clear();
+        QVERIFY(records.openTrialLog(2));
+        records.startRun();
+        QVERIFY(records.finishRun(completed(1, resultStamp(21))));
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    // A full disk (a file size limit) refuses a result row: it is reported with the system's
+    // reason (not the unspecified error of a short write), and each file keeps no part of what it
+    // refused (the trial log's part shows in the attention task's flow).
+    void fullDiskLeavesFilesWhole()
+    {
+        InstalledTree tree;
+        selectPatient(tree);
+        const QByteArray tableBefore = resultsT2Header + QByteArray(20, 'x') + '\n';
+        tree.write("Results/results_T2.csv", tableBefore);
+        RunRecords records;
+        records.startRun();
+        CompletedRun big = completed(1);
+        big.resultColumns = QByteArray(2000, 'y');
+        {
+            // Room for part of each write: the files end up between their size and the limit.
+            const FileSizeLimit limit(qint64(trialHeader.size()));
+            records.finishRun(big);
+        }
+        QCOMPARE(tree.read("Results/results_T2.csv"), tableBefore);
+        QVERIFY(!tree.exists(archiveCopy));   // a new file cut inside its header is not kept
+        QStringList reasons;
+        for (const RecordFailure &failure : records.takeFailures())
+            reasons << failure.name + QStringLiteral(": ") + failure.error;
+        for (const QString &name : {QStringLiteral("results_T2.csv"), QStringLiteral("results_T2_Dupré Jean 03.02.1950.csv")})
+            QVERIFY2(reasons.contains(name + QStringLiteral(": File too large")), qPrintable(reasons.join('|')));
+    }
+
+    void startUpTrialLog_data()
+    {
+        QTest::addColumn<QByteArray>("before");      // empty: no log
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray rows = trialHeader + attentionRow(1, 401, false);
+        QTest::newRow("missing: created") << QByteArray() << true << trialHeader;
+        QTest::newRow("existing: kept") << rows << true << rows;
+        QTest::newRow("existing, unreadable: kept and told") << rows << false << rows;
+    }
+
+    // Start-up creates only a missing trial log; an existing one is never emptied, even when
+    // it cannot be read (it may still be written to).
+    void startUpTrialLog()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, readable);
+        QFETCH(QByteArray, after);
+        InstalledTree tree;
+        const QString log = tree.path("Results/output.csv");
+        if (!before.isEmpty())
+            tree.write("Results/output.csv", before);
+        // Write-only for its owner. Root reads any file: the check runs with the file access
+        // rights of "nobody", who owns the log.
+        const bool root = geteuid() == 0;
+        if (!readable) {
+            QVERIFY(QFile::setPermissions(log, QFileDevice::WriteOwner));
+            if (root) {
+                for (const QString &folder : {tree.root(), tree.path("Results")})
+                    QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+                QCOMPARE(chown(QFile::encodeName(log).constData(), 65534, 65534), 0);
+                setfsuid(65534);
+            }
+        }
+        QString error;
+        const bool usable = RunRecords::prepareTrialLog(&error);
+        if (root)
+            setfsuid(0);
+        QFile::setPermissions(log, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(usable, readable);
+        QCOMPARE(error.isEmpty(), readable);
+        QCOMPARE(tree.read("Results/output.csv"), after);
+    }
+
+    void leftRunCompletedOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("cut");   // bytes taken from its end
+        // Whole steps left undone show in the crash test.
+        QTest::newRow("valid rows cut inside a row") << QStringLiteral("Results/valid-output.csv") << 10;
+        QTest::newRow("result table cut inside its row") << QStringLiteral("Results/results_T2.csv") << 5;
+    }
+
+    // A completed run whose record is still pending (its report was not filed) is completed at
+    // the next start: a file that a power cut left with part of the run gets the rest, and every
+    // file holds the run exactly once.
+    void leftRunCompletedOnce()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, cut);
+        InstalledTree tree;
+        selectPatient(tree);
+        {
+            RunRecords records;
+            run(records, {attentionRow(1, 401, false), attentionRow(2, 388, false)}, 2);
+        }
+        QStringList files = {listFile, "Results/valid-output.csv", "Results/results_T2.csv", archiveCopy};
+        QByteArrayList filed;
+        for (const QString &name : files)
+            filed << tree.read(name);
+        QVERIFY(QFile::resize(tree.path(file), tree.read(file).size() - cut));
+
+        RunRecords restarted;
+        const QList<LeftRun> left = restarted.completeLeftBehind();
+        QCOMPARE(left.size(), 1);
+        QVERIFY(left.at(0).whole);
+        for (int i = 0; i < files.size(); ++i)
+            QCOMPARE(tree.read(files[i]), filed[i]);
+    }
+
+    // The result row is stamped when it is filed, after the valid rows (a large block of them
+    // takes a moment to write).
+    void resultStampedAfterValidRows()
+    {
+        InstalledTree tree;
+        selectPatient(tree);
+        RunRecords records;
+        QVERIFY(records.openTrialLog(2));
+        records.startRun();
+        records.writeTrialRow(QByteArray(32 << 20, 'v') + '\n', false);
+        records.finishRun(completed(1, QDateTime()));
+        const QList<QByteArray> row = tree.read("Results/results_T2.csv").split('\n').value(1).split(';');
+        const QDateTime stamp = QDateTime::fromString(QString::fromLatin1(row.value(7) + ' ' + row.value(8)),
+                                                      QStringLiteral("dd/MM/yyyy hh:mm:ss.zzz"));
+        const QDateTime validFiled = QFileInfo(tree.path("Results/valid-output.csv")).lastModified();
+        QVERIFY2(stamp.isValid() && stamp.msecsTo(validFiled) <= 0,
+                 qPrintable(stamp.toString(Qt::ISODateWithMs) + " " + validFiled.toString(Qt::ISODateWithMs)));
+    }
+};
 
 QTEST_MAIN(TestRecords)
 #include "tst_records.moc"
