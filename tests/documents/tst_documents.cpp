@@ -109,7 +109,6 @@ private slots:
     {
         QTest::addColumn<QSize>("size");
         QTest::newRow("as opened") << QSize();
-        QTest::newRow("smaller") << QSize(500, 400);
         QTest::newRow("larger") << QSize(1200, 1000);
     }
 

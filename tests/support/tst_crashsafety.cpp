@@ -95,15 +95,14 @@ private slots:
         QByteArrayList files;
         for (const QString &file : filedFiles)
             files << tree.read(file);
-        const QByteArray log = files[1];
         if (block) {
-            QCOMPARE(int(log.count(";2;5;")), 2);
-            QVERIFY2(log.endsWith(interrupted) && log.count(interrupted) == 1, log.constData());
+            QCOMPARE(int(files[1].count(";2;5;")), 2);
+            QVERIFY2(files[1].endsWith(interrupted) && files[1].count(interrupted) == 1, files[1].constData());
             QCOMPARE(files[0], record);
             QVERIFY(!tree.exists("Results/results_T2.csv"));
         } else {
-            QCOMPARE(int(log.count(";2;5;")), 3);
-            QCOMPARE(int(log.count("interrupted")), 0);
+            QCOMPARE(int(files[1].count(";2;5;")), 3);
+            QCOMPARE(int(files[1].count("interrupted")), 0);
             QVERIFY(files[0].startsWith("Mrs.;Zeller;Anna;05.06.1944;0;5;"));
             QCOMPARE(int(files[2].count(RecordHeaders::trialLog)), 1);
             QCOMPARE(int(files[2].count(";2;5;")), 3);
