@@ -17,6 +17,8 @@
 namespace {
 const QString patientKey = QStringLiteral("Zeller Anna 05.06.1944");
 const QString frenchBook = QStringLiteral("Languages/Fr/Kestrova_Instruction-book_fr.pdf");
+const QString reportFolder = "Archives/" + patientKey;
+const QString report = reportFolder + "/Output_T2_S03_" + patientKey + ".pdf";
 
 QByteArray page(const QString &body)
 {
@@ -141,16 +143,14 @@ private slots:
         QTest::addColumn<bool>("viewer");       // the desktop has a program for PDF files
         QTest::addColumn<QString>("opened");    // empty: nothing opened
         QTest::addColumn<QString>("message");
-        const QString book = frenchBook;
-        const QString report = "Archives/" + patientKey + "/Output_T2_S03_" + patientKey + ".pdf";
-        QTest::newRow("book, french") << "actionInstruction_book" << book << false << true << book << QString();
+        QTest::newRow("book, french") << "actionInstruction_book" << frenchBook << false << true << frenchBook << QString();
         QTest::newRow("book, french missing, no english fallback")
             << "actionInstruction_book" << "Languages/En/Kestrova_Instruction-book_en.pdf" << false << true << QString()
             << "Unable to find Kestrova_Instruction-book.pdf\n%1\nNo such file or directory";
-        QTest::newRow("book, no program for PDF files") << "actionInstruction_book" << book << false << false << QString()
+        QTest::newRow("book, no program for PDF files") << "actionInstruction_book" << frenchBook << false << false << QString()
                                                         << "No program to open PDF files is installed.\n%1";
-        QTest::newRow("report chosen") << "actionPrevious_reports" << book << true << true << report << QString();
-        QTest::newRow("report dialog cancelled") << "actionPrevious_reports" << book << false << true << QString()
+        QTest::newRow("report chosen") << "actionPrevious_reports" << frenchBook << true << true << report << QString();
+        QTest::newRow("report dialog cancelled") << "actionPrevious_reports" << frenchBook << false << true << QString()
                                                  << QString();
     }
 
@@ -165,11 +165,9 @@ private slots:
         QFETCH(QString, opened);
         QFETCH(QString, message);
         InstalledTree tree;
-        const QString folder = "Archives/" + patientKey;
-        const QString report = folder + "/Output_T2_S03_" + patientKey + ".pdf";
         tree.write(book, "%PDF-1.4\n");
         tree.write(report, "%PDF-1.4\n");
-        tree.write(folder + "/results_T2.csv", "x\n");
+        tree.write(reportFolder + "/results_T2.csv", "x\n");
         tree.write("Parameters/patients_list.txt", "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n");
         Calibration().setLanguage(1);
         std::optional<DesktopOpener> desktop;
@@ -199,7 +197,7 @@ private slots:
         window.findChild<QAction *>(action)->trigger();
 
         if (action == "actionPrevious_reports")
-            QCOMPARE(dialogSeen, QStringList({QDir(tree.path(folder)).absolutePath(), "Previous reports (*.pdf)", "Ouvrir"}));
+            QCOMPARE(dialogSeen, QStringList({QDir(tree.path(reportFolder)).absolutePath(), "Previous reports (*.pdf)", "Ouvrir"}));
         if (viewer)
             QCOMPARE(desktop->opened, opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl::fromLocalFile(tree.path(opened))});
         QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message.arg(tree.path(frenchBook))});
