@@ -13,6 +13,12 @@ const QByteArray trialLogHeader = QByteArray(RecordHeaders::trialLog) + '\n';
 
 const QByteArray twoPatients = "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\r\n"
                                "Mr.;Adams;Bob;01.01.1950;4;7;1;0;2;0;1;0;0;0\r\n";
+
+// The button ("pb_test") or session box ("le_session") of a task.
+QWidget *taskWidget(const Kestrova &window, const char *prefix, int task)
+{
+    return child<QWidget>(window, qPrintable(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(task)));
+}
 } // namespace
 
 class TestMainWindow : public QObject
@@ -24,7 +30,13 @@ private slots:
     {
         InstalledTree tree(false);
         {
+            // Before the first calibration there is no screen parameters file: the step shows nothing.
+            MessageBoxCatcher boxes;
             Kestrova first;
+            QVERIFY(startedUp(first));
+            QTest::qWait(50);
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(Calibration().isHorzPitch(), 0);
             for (const char *folder : {"Archives", "Parameters", "Results"})
                 QVERIFY2(QFileInfo(tree.path(QString::fromLatin1(folder))).isDir(), folder);
             QVERIFY(tree.exists("Parameters/patients_list.txt"));
@@ -52,8 +64,6 @@ private slots:
     void languageProbing()
     {
         QFETCH(QStringList, installed);
-        QFETCH(int, language);
-        QFETCH(QString, exitText);
         InstalledTree tree;
         for (const QString &folder : installed)
             tree.installTranslation(QStringLiteral("kestrova_%1.qm").arg(folder.toLower()), folder);
@@ -61,68 +71,24 @@ private slots:
         context.setLanguage(4);
         QTranslator translator;
         loadLanguage(translator, context);
-        QCOMPARE(context.isLanguage(), language);
+        QTEST(context.isLanguage(), "language");
         QCoreApplication::installTranslator(&translator);
         {
             Kestrova window;
-            QCOMPARE(window.findChild<QAction *>("actionQuitter")->text(), exitText);
+            QTEST(child<QAction>(window, "actionQuitter")->text(), "exitText");
         }
         QCoreApplication::removeTranslator(&translator);
     }
 
-    void startUp_data()
-    {
-        QTest::addColumn<QByteArray>("screenFile");
-        QTest::addColumn<int>("horz");
-        QTest::addColumn<int>("vert");
-        QTest::addColumn<int>("freq");
-        QTest::newRow("calibrated") << QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff") << 250 << 125 << 1;
-        // Without a screen parameters file (before the first calibration) the step shows nothing.
-        QTest::newRow("never calibrated") << QByteArray() << 0 << 0 << 0;
-    }
-
-    // The window opens with the assessor shown and everything patient-bound disabled; a step just
-    // after it loads the screen parameters and enables the patient combo and the Users menu.
-    void startUp()
-    {
-        QFETCH(QByteArray, screenFile);
-        QFETCH(int, horz);
-        QFETCH(int, vert);
-        QFETCH(int, freq);
-        InstalledTree tree;
-        if (!screenFile.isEmpty())
-            tree.write("Parameters/screen.pix", screenFile);
-        tree.write("Parameters/assessor.txt", "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
-        MessageBoxCatcher boxes;
-        Kestrova window;
-        QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"));
-        QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
-        Calibration cal;
-        for (int task = 1; task <= 7; ++task) {
-            QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task))->isEnabled());
-            QVERIFY(!window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task))->isEnabled());
-        }
-        QCOMPARE(cal.isHorzPitch(), 0);
-        QVERIFY(!child<QAction>(window, "actionAdd_patient")->isEnabled());
-        QVERIFY(!child<QComboBox>(window, "cob_patientName")->isEnabled());
-
-        QVERIFY(startedUp(window));
-        QCOMPARE(cal.isHorzPitch(), horz);
-        QCOMPARE(cal.isVertPitch(), vert);
-        QCOMPARE(cal.isFrequency(), freq);
-        for (const char *action : {"actionAdd_patient", "actionAssessor", "actionPreferences"})
-            QVERIFY2(child<QAction>(window, action)->isEnabled(), action);
-        QVERIFY(!child<QAction>(window, "actionPrevious_reports")->isEnabled());
-        QTest::qWait(50);
-        QCOMPARE(boxes.count(), 0);
-    }
-
+    // The window opens with the assessor shown and everything patient-bound disabled, the second
+    // row of tasks showing only while the subtask box is ticked; a step just after it loads the
+    // screen parameters and enables the patient combo and the Users menu.
     // Choosing a patient from the sorted combo shows the stored sessions and enables the tasks.
     // Starting a task counts its session at once (the list is written when the run completes); a
     // task window closed without a completed run gives the session back within a poll. Every
     // task's button goes through the same counting; the attention task's own suite does it with
     // its real window.
-    void chooseLaunchAbort()
+    void startChooseLaunchAbort()
     {
         const int task = 7;   // on the subtask row, field 10 of the record
         const int before = 1;
@@ -130,27 +96,53 @@ private slots:
         tree.write("Parameters/patients_list.txt", twoPatients);
         // A calibrated screen (250 and 125 mm), on which every task starts.
         tree.write("Parameters/screen.pix", QByteArray::fromHex("000000fa0000007d00000001ffffffffffffffff"));
+        tree.write("Parameters/assessor.txt", "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n");
+        MessageBoxCatcher boxes;
         Kestrova window;
+        QCOMPARE(child<QLabel>(window, "lbl_name")->text(), QStringLiteral("Dr. Anne Martin"));
+        QCOMPARE(child<QLabel>(window, "lbl_institution")->text(), QStringLiteral("Clinic"));
         auto *combo = child<QComboBox>(window, "cob_patientName");
         QCOMPARE(combo->currentIndex(), -1);
         QCOMPARE(combo->itemText(0), QStringLiteral("Adams Bob 01.01.1950"));
         QCOMPARE(combo->itemText(1), QStringLiteral("Zeller Anna 05.06.1944"));
+        QVERIFY(!combo->isEnabled());
+        QVERIFY(!child<QAction>(window, "actionAdd_patient")->isEnabled());
+        Calibration cal;
+        QCOMPARE(cal.isHorzPitch(), 0);
+        window.show();
+        for (bool ticked : {false, true, false}) {
+            child<QCheckBox>(window, "cb_subTask")->setChecked(ticked);
+            for (int i = 1; i <= 7; ++i) {
+                for (QWidget *widget : {taskWidget(window, "pb_test", i), taskWidget(window, "le_session", i)}) {
+                    QCOMPARE(widget->isVisible(), i <= 4 || ticked);
+                    QVERIFY(!widget->isEnabled());
+                }
+            }
+        }
+
         QVERIFY(startedUp(window));
+        QCOMPARE(cal.isHorzPitch(), 250);
+        QCOMPARE(cal.isVertPitch(), 125);
+        QCOMPARE(cal.isFrequency(), 1);
+        for (const char *action : {"actionAdd_patient", "actionAssessor", "actionPreferences"})
+            QVERIFY2(child<QAction>(window, action)->isEnabled(), action);
+        QVERIFY(!child<QAction>(window, "actionPrevious_reports")->isEnabled());
+        QTest::qWait(50);
+        QCOMPARE(boxes.count(), 0);
+
         // The chosen names and birth date reach the records, where the end-to-end runs read them.
         combo->setCurrentIndex(0);
         emit combo->activated(0);
-        Calibration cal;
         QCOMPARE(cal.isPatientName(), QStringLiteral("Adams Bob 01.01.1950"));
         QCOMPARE(cal.isGender(), QStringLiteral("Mr."));
         QVERIFY(child<QAction>(window, "actionPrevious_reports")->isEnabled());
         child<QCheckBox>(window, "cb_subTask")->setChecked(true);
-        auto *box = window.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task));
-        auto *button = window.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task));
+        auto *box = qobject_cast<QLineEdit *>(taskWidget(window, "le_session", task));
         QCOMPARE(cal.isSessionNb(task), before);
         QCOMPARE(box->text(), QString::number(before));
         QVERIFY(box->isEnabled());
 
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(taskWidget(window, "pb_test", task), Qt::LeftButton);
         QCOMPARE(cal.isSessionNb(task), before + 1);
         QCOMPARE(box->text(), QString::number(before + 1));
         QCOMPARE(tree.read("Parameters/patients_list.txt"), twoPatients);
@@ -183,22 +175,6 @@ private slots:
         QCOMPARE(child<QComboBox>(window, "cob_patientName")->currentText(), QStringLiteral("Smith John 03.02.1950"));
         // The tick ended at the failure; the assessor check runs at the next tick.
         QTRY_VERIFY_WITH_TIMEOUT(!cal.isAssessor(), 600);
-    }
-
-    // The second row of tasks shows only while the subtask box is ticked.
-    void subTaskVisibility()
-    {
-        InstalledTree tree;
-        Kestrova window;
-        window.show();
-        for (bool ticked : {false, true, false}) {
-            child<QCheckBox>(window, "cb_subTask")->setChecked(ticked);
-            for (int task = 1; task <= 7; ++task) {
-                const bool shown = task <= 4 || ticked;
-                QCOMPARE(window.findChild<QWidget *>(QStringLiteral("pb_test%1").arg(task))->isVisible(), shown);
-                QCOMPARE(window.findChild<QWidget *>(QStringLiteral("le_session%1").arg(task))->isVisible(), shown);
-            }
-        }
     }
 
     void escapeEndsProgram()
