@@ -11,129 +11,122 @@ class TestMotionScore : public QObject
     Q_OBJECT
 
 private slots:
-    void measures_data();
-    void measures();
-    void groupDirections_data();
-    void groupDirections();
-    void gratingsAtTick_data();
-    void gratingsAtTick();
-};
-
-void TestMotionScore::measures_data()
-{
-    QTest::addColumn<double>("leftExtra");
-    QTest::addColumn<double>("learning");   // b in 600 + b·ln(rank)
-    QTest::addColumn<int>("errors");
-    QTest::addColumn<QList<double>>("expected");   // t3_rt, error %, then oblique − cardinal,
-                                                   // left − right, top − bottom
-    // Equal times: no side differs; the slope is 0 and r² undefined.
-    QTest::newRow("600 ms everywhere") << 0.0 << 0.0 << 0 << QList<double>{600, 0, 0, 0, 0};
-    // SW, W and NW 40, 80 and 120 ms slower: oblique (SE, SW, NW, NE) 40 against cardinal
-    // (E, S, W, N) 20, left 80 against right 0, top (NW, N, NE) 40 against bottom (SE, S, SW) 40/3.
-    QTest::newRow("left side slower") << 40.0 << 0.0 << 4 << QList<double>{630, 400.0 / 44, 20, 80, 80.0 / 3};
-    // Times falling along a learning curve are all brought to the last trial's level.
-    QTest::newRow("learning curve") << 0.0 << -60.0 << 1 << QList<double>{600 - 60 * std::log(40.0), 100.0 / 41};
-}
-
-// A block of 40 valid trials, five per place in tables of eight, after the errors.
-void TestMotionScore::measures()
-{
-    QFETCH(double, leftExtra);
-    QFETCH(double, learning);
-    QFETCH(int, errors);
-    QFETCH(QList<double>, expected);
-    MotionScore score;
-    score.clearRun();
-    for (int e = 0; e < errors; ++e) {
-        score.trialStarted(0);
-        score.endTrial(0, true);
+    void measures_data()
+    {
+        QTest::addColumn<double>("leftExtra");
+        QTest::addColumn<double>("learning");   // b in 600 + b·ln(rank)
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<QList<double>>("expected");   // t3_rt, error %, then oblique − cardinal,
+                                                       // left − right, top − bottom
+        // Equal times: no side differs; the slope is 0 and r² undefined.
+        QTest::newRow("600 ms everywhere") << 0.0 << 0.0 << 0 << QList<double>{600, 0, 0, 0, 0};
+        // SW, W and NW 40, 80 and 120 ms slower: oblique (SE, SW, NW, NE) 40 against cardinal
+        // (E, S, W, N) 20, left 80 against right 0, top (NW, N, NE) 40 against bottom (SE, S, SW) 40/3.
+        QTest::newRow("left side slower") << 40.0 << 0.0 << 4 << QList<double>{630, 400.0 / 44, 20, 80, 80.0 / 3};
+        // Times falling along a learning curve are all brought to the last trial's level.
+        QTest::newRow("learning curve") << 0.0 << -60.0 << 1 << QList<double>{600 - 60 * std::log(40.0), 100.0 / 41};
     }
-    const int order[8] = {3, 0, 6, 1, 5, 2, 7, 4};
-    for (int i = 0; i < MotionScore::standardTrials; ++i) {
-        const int place = order[(i + i / 8) % 8];
-        const double extra = place >= 3 && place <= 5 ? leftExtra * (place - 2) : 0;
-        score.trialStarted(0);
-        score.storeValid(place, int(std::lround(600 + extra + learning * std::log(i + 1.0))));
-        score.endTrial(0, false);
-    }
-    const MotionScore::Measures m = score.measures();
-    // Within rounding of the integer times, and of the trend that the slower places' ranks
-    // leave in the learning fit.
-    QVERIFY2(std::fabs(m.t3_rt - expected[0]) < (leftExtra != 0 ? 2 : learning != 0 ? 0.5 : 1e-9),
-             qPrintable(QString::number(m.t3_rt)));
-    QCOMPARE(m.t3_error, expected[1]);
-    if (learning != 0) {
-        QVERIFY(std::fabs(m.fit.slope - learning) < 0.5 && m.fit.r2 > 0.99);
-        return;
-    }
-    // The side means are of the raw times.
-    const double sides[] = {m.obliqueMinusCardinal(), m.leftMinusRight(), m.topMinusBottom()};
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(sides[i], expected[2 + i]);
-    QVERIFY(leftExtra != 0 || (m.fit.slope == 0 && std::isnan(m.fit.r2)));
-    // A reaction time of 5000 ms is still valid in the test block, 5001 ms is an error.
-    QVERIFY(!MotionScore::tooSlow(5000) && MotionScore::tooSlow(5001));
-}
 
-void TestMotionScore::groupDirections_data()
-{
-    QTest::addColumn<int>("subtask");
-    QTest::newRow("independent") << 0;
-    QTest::newRow("common motion") << 1;
-    QTest::newRow("lone motion") << 2;
-}
+    // A block of 40 valid trials, five per place in tables of eight, after the errors.
+    void measures()
+    {
+        QFETCH(double, leftExtra);
+        QFETCH(double, learning);
+        QFETCH(int, errors);
+        QFETCH(QList<double>, expected);
+        MotionScore score;
+        score.clearRun();
+        for (int e = 0; e < errors; ++e) {
+            score.trialStarted(0);
+            score.endTrial(0, true);
+        }
+        const int order[8] = {3, 0, 6, 1, 5, 2, 7, 4};
+        for (int i = 0; i < MotionScore::standardTrials; ++i) {
+            const int place = order[(i + i / 8) % 8];
+            const double extra = place >= 3 && place <= 5 ? leftExtra * (place - 2) : 0;
+            score.trialStarted(0);
+            score.storeValid(place, int(std::lround(600 + extra + learning * std::log(i + 1.0))));
+            score.endTrial(0, false);
+        }
+        const MotionScore::Measures m = score.measures();
+        // Within rounding of the integer times, and of the trend that the slower places' ranks
+        // leave in the learning fit.
+        QVERIFY2(std::fabs(m.t3_rt - expected[0]) < (leftExtra != 0 ? 2 : learning != 0 ? 0.5 : 1e-9),
+                 qPrintable(QString::number(m.t3_rt)));
+        QCOMPARE(m.t3_error, expected[1]);
+        if (learning != 0) {
+            QVERIFY(std::fabs(m.fit.slope - learning) < 0.5 && m.fit.r2 > 0.99);
+            return;
+        }
+        // The side means are of the raw times.
+        const double sides[] = {m.obliqueMinusCardinal(), m.leftMinusRight(), m.topMinusBottom()};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(sides[i], expected[2 + i]);
+        QVERIFY(leftExtra != 0 || (m.fit.slope == 0 && std::isnan(m.fit.r2)));
+        // A reaction time of 5000 ms is still valid in the test block, 5001 ms is an error.
+        QVERIFY(!MotionScore::tooSlow(5000) && MotionScore::tooSlow(5001));
+    }
 
-// In common motion eight cells of every group drift with the target; in lone motion one cell
-// per group shares its way; independent cells never make an 8-of-9 group here. (The singles
-// are checked in the flow suite.)
-void TestMotionScore::groupDirections()
-{
-    QFETCH(int, subtask);
-    std::mt19937 engine(subtask + 7);
-    const auto draw = [&engine](int k) { return int(engine() % unsigned(k)); };
-    for (int trial = 0; trial < 200; ++trial) {
-        const MotionField::Directions dir = MotionField::drawDirections(subtask, trial % 8, draw);
-        const int t = dir[MotionField::singleCell(trial % 8)];
-        for (int g = 0; g < 8; ++g) {
-            int counts[4] = {};
-            for (int c = 0; c < 9; ++c)
-                ++counts[dir[9 * g + c]];
-            const int most = *std::max_element(counts, counts + 4);
-            QVERIFY(subtask == 0 ? most < 8 : subtask == 1 ? counts[t] == 8 : counts[t] == 1);
+    void groupDirections_data()
+    {
+        QTest::addColumn<int>("subtask");
+        QTest::newRow("independent") << 0;
+        QTest::newRow("common motion") << 1;
+        QTest::newRow("lone motion") << 2;
+    }
+
+    // In common motion eight cells of every group drift with the target; in lone motion one cell
+    // per group shares its way; independent cells never make an 8-of-9 group here. (The singles
+    // are checked in the flow suite.)
+    void groupDirections()
+    {
+        QFETCH(int, subtask);
+        std::mt19937 engine(subtask + 7);
+        const auto draw = [&engine](int k) { return int(engine() % unsigned(k)); };
+        for (int trial = 0; trial < 200; ++trial) {
+            const MotionField::Directions dir = MotionField::drawDirections(subtask, trial % 8, draw);
+            const int t = dir[MotionField::singleCell(trial % 8)];
+            for (int g = 0; g < 8; ++g) {
+                int counts[4] = {};
+                for (int c = 0; c < 9; ++c)
+                    ++counts[dir[9 * g + c]];
+                const int most = *std::max_element(counts, counts + 4);
+                QVERIFY(subtask == 0 ? most < 8 : subtask == 1 ? counts[t] == 8 : counts[t] == 1);
+            }
         }
     }
-}
 
-void TestMotionScore::gratingsAtTick_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<QPoint>("horizontal");   // relative to the rest position
-    QTest::addColumn<QPoint>("vertical");
-    QTest::newRow("right, tick 3") << 0 << 3 << QPoint(0, 0) << QPoint(3, 0);
-    QTest::newRow("down, tick 14") << 1 << 14 << QPoint(0, 14) << QPoint(0, 0);
-    QTest::newRow("left, tick 15 back at rest") << 2 << 15 << QPoint(0, 0) << QPoint(0, 0);
-    QTest::newRow("up, tick 16") << 3 << 16 << QPoint(0, -1) << QPoint(0, 0);
-}
-
-// Single SW (place 3) lies at (−84, 84) from the centre; its gratings rest 24 pixels up and left
-// of its centre and its square 21. The 80 cells fill the 9 × 9 grid of pitch 84 but its centre.
-void TestMotionScore::gratingsAtTick()
-{
-    QFETCH(int, direction);
-    QFETCH(int, step);
-    const int cell = MotionField::singleCell(3);
-    QCOMPARE(MotionField::squareTopLeft(cell), QPoint(-105, 63));
-    QTEST(MotionField::horizontalGratingTopLeft(cell, direction, step) - QPoint(-108, 60), "horizontal");
-    QTEST(MotionField::verticalGratingTopLeft(cell, direction, step) - QPoint(-108, 60), "vertical");
-    QSet<QPair<int, int>> places;
-    for (int c = 0; c < MotionField::cellCount; ++c) {
-        const QPoint at = MotionField::cellOffset(c) / 84;
-        QVERIFY(at * 84 == MotionField::cellOffset(c) && std::abs(at.x()) <= 4 && std::abs(at.y()) <= 4);
-        places.insert({at.x(), at.y()});
+    void gratingsAtTick_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QPoint>("horizontal");   // relative to the rest position
+        QTest::addColumn<QPoint>("vertical");
+        QTest::newRow("right, tick 3") << 0 << 3 << QPoint(0, 0) << QPoint(3, 0);
+        QTest::newRow("down, tick 14") << 1 << 14 << QPoint(0, 14) << QPoint(0, 0);
+        QTest::newRow("left, tick 15 back at rest") << 2 << 15 << QPoint(0, 0) << QPoint(0, 0);
+        QTest::newRow("up, tick 16") << 3 << 16 << QPoint(0, -1) << QPoint(0, 0);
     }
-    QVERIFY(places.size() == 80 && !places.contains({0, 0}));
-}
+
+    // Single SW (place 3) lies at (−84, 84) from the centre; its gratings rest 24 pixels up and left
+    // of its centre and its square 21. The 80 cells fill the 9 × 9 grid of pitch 84 but its centre.
+    void gratingsAtTick()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, step);
+        const int cell = MotionField::singleCell(3);
+        QCOMPARE(MotionField::squareTopLeft(cell), QPoint(-105, 63));
+        QTEST(MotionField::horizontalGratingTopLeft(cell, direction, step) - QPoint(-108, 60), "horizontal");
+        QTEST(MotionField::verticalGratingTopLeft(cell, direction, step) - QPoint(-108, 60), "vertical");
+        QSet<QPair<int, int>> places;
+        for (int c = 0; c < MotionField::cellCount; ++c) {
+            const QPoint at = MotionField::cellOffset(c) / 84;
+            QVERIFY(at * 84 == MotionField::cellOffset(c) && std::abs(at.x()) <= 4 && std::abs(at.y()) <= 4);
+            places.insert({at.x(), at.y()});
+        }
+        QVERIFY(places.size() == 80 && !places.contains({0, 0}));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestMotionScore)
 #include "tst_motionscore.moc"

@@ -18,49 +18,47 @@ class TestSimPatient : public QObject
     Q_OBJECT
 
 private slots:
-    void wholeRun();
-};
+    void wholeRun()
+    {
+        SimPatientRun run;
+        QString error;
+        QVERIFY2(run.run(3, QStringLiteral("Roth;Ida;02.11.1948"), {QStringLiteral("--seed"), QStringLiteral("311")}, &error),
+                 qPrintable(error));
+        run.checkFiles(40);
+        if (QTest::currentTestFailed())
+            return;
+        int errors = 0;
+        for (const auto &f : run.trials) {
+            QVERIFY(f[11].isEmpty());
+            QVERIFY2(sides[1].contains(f[24]), f[24].constData());
+            errors += f[29] == "1";
+        }
+        std::vector<double> rt;
+        QMap<QByteArray, int> perPlace;
+        std::array<double, 6> sideSums{};
+        for (const auto &f : run.valid) {
+            rt.push_back(f[22].toDouble());
+            ++perPlace[f[23]];
+            for (int s = 0; s < 6; ++s)
+                sideSums[s] += sides[s].contains(f[23]) ? rt.back() : 0.0;
+        }
+        for (const QByteArray &place : sides[0] + sides[1])
+            QCOMPARE(perPlace.value(place), 5);
 
-void TestSimPatient::wholeRun()
-{
-    SimPatientRun run;
-    QString error;
-    QVERIFY2(run.run(3, QStringLiteral("Roth;Ida;02.11.1948"), {QStringLiteral("--seed"), QStringLiteral("311")}, &error),
-             qPrintable(error));
-    run.checkFiles(40);
-    if (QTest::currentTestFailed())
-        return;
-    int errors = 0;
-    for (const auto &f : run.trials) {
-        QVERIFY(f[11].isEmpty());
-        QVERIFY2(sides[1].contains(f[24]), f[24].constData());
-        errors += f[29] == "1";
-    }
-    std::vector<double> rt;
-    QMap<QByteArray, int> perPlace;
-    std::array<double, 6> sideSums{};
-    for (const auto &f : run.valid) {
-        rt.push_back(f[22].toDouble());
-        ++perPlace[f[23]];
+        // Every one of the 40 times moved along the fit on ln(rank) to rank 40; the sides' raw means.
+        Line fit;
+        const double rtMean = mean(learningCorrected(rt, 40, &fit));
+        compareNear(run.result[11], rtMean, 2e-6, "t3_rt");
+        QCOMPARE(run.result[12], QByteArray::number(100.0 * errors / run.trials.size(), 'f', 1));
+        compareNear(run.result[13], fit.slope, 2e-6, "t3_slope");
+        compareNear(run.result[14], fit.r2, 2e-6, "t3_r2");
         for (int s = 0; s < 6; ++s)
-            sideSums[s] += sides[s].contains(f[23]) ? rt.back() : 0.0;
+            compareNear(run.result[15 + s], sideSums[s] / (5 * sides[s].size()), 2e-6, "side");
+        // The patient's model: 650 ms, 40 ms more on the left; a time taken from the wrong onset
+        // would fall outside.
+        QVERIFY2(rtMean > 600 && rtMean < 740, run.result[11].constData());
     }
-    for (const QByteArray &place : sides[0] + sides[1])
-        QCOMPARE(perPlace.value(place), 5);
-
-    // Every one of the 40 times moved along the fit on ln(rank) to rank 40; the sides' raw means.
-    Line fit;
-    const double rtMean = mean(learningCorrected(rt, 40, &fit));
-    compareNear(run.result[11], rtMean, 2e-6, "t3_rt");
-    QCOMPARE(run.result[12], QByteArray::number(100.0 * errors / run.trials.size(), 'f', 1));
-    compareNear(run.result[13], fit.slope, 2e-6, "t3_slope");
-    compareNear(run.result[14], fit.r2, 2e-6, "t3_r2");
-    for (int s = 0; s < 6; ++s)
-        compareNear(run.result[15 + s], sideSums[s] / (5 * sides[s].size()), 2e-6, "side");
-    // The patient's model: 650 ms, 40 ms more on the left; a time taken from the wrong onset
-    // would fall outside.
-    QVERIFY2(rtMean > 600 && rtMean < 740, run.result[11].constData());
-}
+};
 
 QTEST_GUILESS_MAIN(TestSimPatient)
 #include "tst_simpatient.moc"

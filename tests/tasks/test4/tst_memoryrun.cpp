@@ -12,40 +12,38 @@ class TestMemoryRun : public QObject
     Q_OBJECT
 
 private slots:
-    void wholeRun();
-};
-
-void TestMemoryRun::wholeRun()
-{
-    // Shortened crosses and blanks keep the run short; the errors are raised so that a run
-    // of 30 trials surely has some.
-    SimPatientRun run;
-    QString error;
-    QVERIFY2(run.run(4, QStringLiteral("Roux;Paul;17.09.1948"),
-                     {QStringLiteral("--seed"), QStringLiteral("20240611"), QStringLiteral("--exposure"),
-                      QStringLiteral("150"), QStringLiteral("--blank"), QStringLiteral("150"),
-                      QStringLiteral("--errors"), QStringLiteral("0.12")},
-                     &error),
-             qPrintable(error));
-    run.checkFiles(30);
-    if (QTest::currentTestFailed())
-        return;
-    const int errors = int(run.trials.size() - run.valid.size());
-    QVERIFY2(errors > 0, "the run should have had error trials");
-    std::vector<double> first, last;
-    std::vector<int> loads;
-    for (const auto &f : run.valid) {
-        first.push_back(f[25].trimmed().toDouble());
-        last.push_back(f[26].trimmed().toDouble());
-        loads.push_back(f[9].toInt());
+    void wholeRun()
+    {
+        // Shortened crosses and blanks keep the run short; the errors are raised so that a run
+        // of 30 trials surely has some.
+        SimPatientRun run;
+        QString error;
+        QVERIFY2(run.run(4, QStringLiteral("Roux;Paul;17.09.1948"),
+                         {QStringLiteral("--seed"), QStringLiteral("20240611"), QStringLiteral("--exposure"),
+                          QStringLiteral("150"), QStringLiteral("--blank"), QStringLiteral("150"),
+                          QStringLiteral("--errors"), QStringLiteral("0.12")},
+                         &error),
+                 qPrintable(error));
+        run.checkFiles(30);
+        if (QTest::currentTestFailed())
+            return;
+        const int errors = int(run.trials.size() - run.valid.size());
+        QVERIFY2(errors > 0, "the run should have had error trials");
+        std::vector<double> first, last;
+        std::vector<int> loads;
+        for (const auto &f : run.valid) {
+            first.push_back(f[25].trimmed().toDouble());
+            last.push_back(f[26].trimmed().toDouble());
+            loads.push_back(f[9].toInt());
+        }
+        const RecomputedMemory m(first, last, loads, errors);
+        const double want[] = {m.averageFirst, m.averageLast, m.loadSlope, m.loadIntercept, m.loadR2,
+                               m.learningSlope, m.learningR2, m.errorPercent};
+        // The log holds the distances to 0.01 mm.
+        for (int i = 0; i < 8; ++i)
+            compareNear(run.result[11 + i], want[i], 2e-3 * std::max(1.0, std::fabs(want[i])), "measure");
     }
-    const RecomputedMemory m(first, last, loads, errors);
-    const double want[] = {m.averageFirst, m.averageLast, m.loadSlope, m.loadIntercept, m.loadR2,
-                           m.learningSlope, m.learningR2, m.errorPercent};
-    // The log holds the distances to 0.01 mm.
-    for (int i = 0; i < 8; ++i)
-        compareNear(run.result[11 + i], want[i], 2e-3 * std::max(1.0, std::fabs(want[i])), "measure");
-}
+};
 
 QTEST_GUILESS_MAIN(TestMemoryRun)
 #include "tst_memoryrun.moc"

@@ -13,118 +13,110 @@ class TestMemoryScore : public QObject
     Q_OBJECT
 
 private slots:
-    void distance_data();
-    void distance();
-    void distanceText();
-    void measures_data();
-    void measures();
-    void crossPlace_data();
-    void crossPlace();
-};
-
-void TestMemoryScore::distance_data()
-{
-    QTest::addColumn<int>("horz");   // calibration values: mm for 1000 and for 500 pixels
-    QTest::addColumn<int>("vert");
-    QTest::addColumn<QPoint>("offset");   // click − cross, pixels
-    QTest::addColumn<double>("mm");
-    QTest::newRow("under a millimetre") << 250 << 125 << QPoint(2, -1) << 1.0;
-    QTest::newRow("3-4-5 in mm") << 250 << 125 << QPoint(12, -16) << 5.0;
-    QTest::newRow("vertical axis, 500-pixel ruler") << 400 << 150 << QPoint(0, 10) << 3.0;
-    QTest::newRow("horizontal axis, 1000-pixel ruler") << 300 << 500 << QPoint(-20, 0) << 6.0;
-}
-
-void TestMemoryScore::distance()
-{
-    QFETCH(int, horz);
-    QFETCH(int, vert);
-    QFETCH(QPoint, offset);
-    QFETCH(double, mm);
-    ScreenParams screen;
-    screen.horzPitch = horz;
-    screen.vertPitch = vert;
-    const QPoint cross(700, 300);
-    const double d = MemoryScore::distanceMm(cross + offset, cross, screen.horzMmPerPixel(), screen.vertMmPerPixel());
-    QVERIFY2(std::fabs(d - mm) < 1e-5, qPrintable(QString::number(d)));
-}
-
-// Eight characters, two decimals, the decimal separator of the locale.
-void TestMemoryScore::distanceText()
-{
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    const QString shown = MemoryScore::distanceText(123.456);
-    QLocale::setDefault(QLocale::c());
-    QCOMPARE(shown, QStringLiteral("  123,46"));
-    QCOMPARE(MemoryScore::distanceText(5.0), QStringLiteral("    5.00"));
-}
-
-void TestMemoryScore::measures_data()
-{
-    QTest::addColumn<int>("trials");
-    QTest::addColumn<int>("errors");
-    QTest::addColumn<double>("constant");   // every distance; 0: growing with load, shrinking with practice
-    QTest::addColumn<int>("loadRanks");
-    QTest::newRow("three errors in 30") << 30 << 3 << 0.0 << 30;
-    QTest::newRow("8 trials: one block for the load") << 8 << 1 << 0.0 << 6;
-    QTest::newRow("35 trials: the first 30") << 35 << 2 << 0.0 << 30;
-    QTest::newRow("equal distances: no learning, no load effect") << 30 << 0 << 7.25 << 30;
-}
-
-// A run of valid trials, loads in blocks of six (each a permutation), against the measures
-// recomputed from the same distances.
-void TestMemoryScore::measures()
-{
-    QFETCH(int, trials);
-    QFETCH(int, errors);
-    QFETCH(double, constant);
-    std::vector<double> first, last;
-    std::vector<int> loads;
-    QList<int> block;
-    for (int i = 0; i < trials; ++i) {
-        if (i % 6 == 0)
-            block = Random::permutation(6, 77u + unsigned(i));
-        loads.push_back(block[i % 6]);
-        first.push_back(constant > 0 ? constant : 3 * std::pow(1.2, loads[i]) * std::pow(i + 1.0, -0.15) * (1 + 0.3 * std::sin(i * 1.7)));
-        last.push_back(constant > 0 ? constant : 2 + 0.5 * loads[i] + std::fabs(std::cos(i * 0.9)));
+    void distance_data()
+    {
+        QTest::addColumn<int>("horz");   // calibration values: mm for 1000 and for 500 pixels
+        QTest::addColumn<int>("vert");
+        QTest::addColumn<QPoint>("offset");   // click − cross, pixels
+        QTest::addColumn<double>("mm");
+        QTest::newRow("under a millimetre") << 250 << 125 << QPoint(2, -1) << 1.0;
+        QTest::newRow("3-4-5 in mm") << 250 << 125 << QPoint(12, -16) << 5.0;
+        QTest::newRow("vertical axis, 500-pixel ruler") << 400 << 150 << QPoint(0, 10) << 3.0;
+        QTest::newRow("horizontal axis, 1000-pixel ruler") << 300 << 500 << QPoint(-20, 0) << 6.0;
     }
-    MemoryScore score;
-    score.clearRun();
-    for (int e = 0; e < errors; ++e)
-        score.countError();
-    for (int i = 0; i < trials; ++i)
-        score.storeValid(loads[i], first[i], last[i]);
-    const MemoryScore::Measures m = score.measures();
-    const RecomputedMemory expected(first, last, loads, errors);
-    QTEST(m.loadRanks, "loadRanks");
-    const double got[] = {m.averageFirst, m.averageLast, m.learning.slope, m.learning.r2,
-                          m.loadSlope, m.loadIntercept, m.loadR2, m.errorPercent};
-    const double want[] = {expected.averageFirst, expected.averageLast, expected.learningSlope,
-                           expected.learningR2, expected.loadSlope, expected.loadIntercept,
-                           expected.loadR2, expected.errorPercent};
-    for (int i = 0; i < 8; ++i)
-        QVERIFY2(std::fabs(got[i] - want[i]) < 1e-9 * std::max(1.0, std::fabs(want[i])) || (std::isnan(got[i]) && std::isnan(want[i])),
-                 qPrintable(QStringLiteral("%1: %2 against %3").arg(i).arg(got[i]).arg(want[i])));
-}
 
-void TestMemoryScore::crossPlace_data()
-{
-    QTest::addColumn<int>("sector");
-    QTest::addColumn<QList<int>>("draws");   // angle, then radius
-    QTest::addColumn<QPoint>("centre");
-    QTest::newRow("12 o'clock, inner edge") << 0 << QList<int>{0, 0} << QPoint(640, 332);
-    QTest::newRow("3 o'clock, outer edge") << 3 << QList<int>{0, 179} << QPoint(999, 512);
-    QTest::newRow("200 degrees, truncated") << 6 << QList<int>{20, 20} << QPoint(571, 699);
-    QTest::newRow("angle drawn before radius") << 6 << QList<int>{20, 100} << QPoint(544, 775);
-}
+    void distance()
+    {
+        QFETCH(int, horz);
+        QFETCH(int, vert);
+        QFETCH(QPoint, offset);
+        QFETCH(double, mm);
+        ScreenParams screen;
+        screen.horzPitch = horz;
+        screen.vertPitch = vert;
+        const QPoint cross(700, 300);
+        const double d = MemoryScore::distanceMm(cross + offset, cross, screen.horzMmPerPixel(), screen.vertMmPerPixel());
+        QVERIFY2(std::fabs(d - mm) < 1e-5, qPrintable(QString::number(d)));
+    }
 
-void TestMemoryScore::crossPlace()
-{
-    QFETCH(int, sector);
-    QFETCH(QList<int>, draws);
-    CrossSeries series;
-    series.start(0, {sector, (sector + 1) % 12, (sector + 11) % 12});
-    QTEST(series.next(QPoint(640, 512), [&draws](int) { return draws.takeFirst(); }).centre, "centre");
-}
+    // Eight characters, two decimals, the decimal separator of the locale.
+    void distanceText()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        const QString shown = MemoryScore::distanceText(123.456);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(shown, QStringLiteral("  123,46"));
+        QCOMPARE(MemoryScore::distanceText(5.0), QStringLiteral("    5.00"));
+    }
+
+    void measures_data()
+    {
+        QTest::addColumn<int>("trials");
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<double>("constant");   // every distance; 0: growing with load, shrinking with practice
+        QTest::addColumn<int>("loadRanks");
+        QTest::newRow("three errors in 30") << 30 << 3 << 0.0 << 30;
+        QTest::newRow("8 trials: one block for the load") << 8 << 1 << 0.0 << 6;
+        QTest::newRow("35 trials: the first 30") << 35 << 2 << 0.0 << 30;
+        QTest::newRow("equal distances: no learning, no load effect") << 30 << 0 << 7.25 << 30;
+    }
+
+    // A run of valid trials, loads in blocks of six (each a permutation), against the measures
+    // recomputed from the same distances.
+    void measures()
+    {
+        QFETCH(int, trials);
+        QFETCH(int, errors);
+        QFETCH(double, constant);
+        std::vector<double> first, last;
+        std::vector<int> loads;
+        QList<int> block;
+        for (int i = 0; i < trials; ++i) {
+            if (i % 6 == 0)
+                block = Random::permutation(6, 77u + unsigned(i));
+            loads.push_back(block[i % 6]);
+            first.push_back(constant > 0 ? constant : 3 * std::pow(1.2, loads[i]) * std::pow(i + 1.0, -0.15) * (1 + 0.3 * std::sin(i * 1.7)));
+            last.push_back(constant > 0 ? constant : 2 + 0.5 * loads[i] + std::fabs(std::cos(i * 0.9)));
+        }
+        MemoryScore score;
+        score.clearRun();
+        for (int e = 0; e < errors; ++e)
+            score.countError();
+        for (int i = 0; i < trials; ++i)
+            score.storeValid(loads[i], first[i], last[i]);
+        const MemoryScore::Measures m = score.measures();
+        const RecomputedMemory expected(first, last, loads, errors);
+        QTEST(m.loadRanks, "loadRanks");
+        const double got[] = {m.averageFirst, m.averageLast, m.learning.slope, m.learning.r2,
+                              m.loadSlope, m.loadIntercept, m.loadR2, m.errorPercent};
+        const double want[] = {expected.averageFirst, expected.averageLast, expected.learningSlope,
+                               expected.learningR2, expected.loadSlope, expected.loadIntercept,
+                               expected.loadR2, expected.errorPercent};
+        for (int i = 0; i < 8; ++i)
+            QVERIFY2(std::fabs(got[i] - want[i]) < 1e-9 * std::max(1.0, std::fabs(want[i])) || (std::isnan(got[i]) && std::isnan(want[i])),
+                     qPrintable(QStringLiteral("%1: %2 against %3").arg(i).arg(got[i]).arg(want[i])));
+    }
+
+    void crossPlace_data()
+    {
+        QTest::addColumn<int>("sector");
+        QTest::addColumn<QList<int>>("draws");   // angle, then radius
+        QTest::addColumn<QPoint>("centre");
+        QTest::newRow("12 o'clock, inner edge") << 0 << QList<int>{0, 0} << QPoint(640, 332);
+        QTest::newRow("3 o'clock, outer edge") << 3 << QList<int>{0, 179} << QPoint(999, 512);
+        QTest::newRow("200 degrees, truncated") << 6 << QList<int>{20, 20} << QPoint(571, 699);
+        QTest::newRow("angle drawn before radius") << 6 << QList<int>{20, 100} << QPoint(544, 775);
+    }
+
+    void crossPlace()
+    {
+        QFETCH(int, sector);
+        QFETCH(QList<int>, draws);
+        CrossSeries series;
+        series.start(0, {sector, (sector + 1) % 12, (sector + 11) % 12});
+        QTEST(series.next(QPoint(640, 512), [&draws](int) { return draws.takeFirst(); }).centre, "centre");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestMemoryScore)
 #include "tst_memoryscore.moc"
