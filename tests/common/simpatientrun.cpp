@@ -8,7 +8,7 @@
 
 #include "pdftext.h"
 
-bool SimPatientRun::run(int task, const QString &patient, const QStringList &more, QString *error)
+bool SimPatientRun::run(int task, const QString &patient, const QString &more, QString *error)
 {
     m_task = task;
     m_patient = patient.split(QLatin1Char(';'));
@@ -23,7 +23,7 @@ bool SimPatientRun::run(int task, const QString &patient, const QStringList &mor
     simulated.setWorkingDirectory(m_root.filePath(QStringLiteral("bin")));
     simulated.start(m_root.filePath(QStringLiteral("bin/kestrova-simpatient")),
                     QStringList{QStringLiteral("--task"), QString::number(task), QStringLiteral("--patient"), patient}
-                        + more);
+                        + more.split(QLatin1Char(' '), Qt::SkipEmptyParts));
     const bool finished = simulated.waitForFinished(14 * 60 * 1000);
     qInfo("%s", simulated.readAllStandardOutput().constData());
     if (!finished || simulated.exitCode() != 0) {
@@ -33,6 +33,16 @@ bool SimPatientRun::run(int task, const QString &patient, const QStringList &mor
         return false;
     }
     return true;
+}
+
+bool SimPatientRun::runChecked(int task, const QString &patient, const QString &more, int validRows)
+{
+    QString error;
+    if (!run(task, patient, more, &error))
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+    else
+        checkFiles(validRows);
+    return !QTest::currentTestFailed();
 }
 
 QList<QByteArray> SimPatientRun::lines(const QString &relative) const

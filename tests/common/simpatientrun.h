@@ -13,8 +13,10 @@ class SimPatientRun
 {
 public:
     // Installs and runs task `task` for `patient` ("Last;First;dd.MM.yyyy") with the further
-    // arguments; false with what went wrong.
-    bool run(int task, const QString &patient, const QStringList &more, QString *error);
+    // arguments (separated by spaces); false with what went wrong.
+    bool run(int task, const QString &patient, const QString &more, QString *error);
+    // The same, then checkFiles(validRows); false when the test has failed.
+    bool runChecked(int task, const QString &patient, const QString &more, int validRows);
 
     QString path(const QString &relative) const { return m_root.filePath(relative); }
     // The lines of a file of the installation, without the empty one after the last "\n".

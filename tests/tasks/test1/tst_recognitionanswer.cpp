@@ -57,14 +57,12 @@ private slots:
     {
         QTest::addColumn<double>("horzMm");
         QTest::addColumn<double>("vertMm");
-        QTest::addColumn<double>("globSize");
-        QTest::addColumn<double>("contrast");
         QTest::addColumn<QList<int>>("sizes");   // W, H, Ws, Hs, arrow w, h, separation, grey
         QTest::addColumn<QList<int>>("places");  // left normal x, y; right smaller x, y; arrow 4 x, y
         // Ruler lengths 250 and 125 mm (1000 and 500 pixels): 0.25 mm pixels.
-        QTest::newRow("0.25 mm pixels") << 0.25 << 0.25 << 56.0 << 0.8 << QList<int>{56, 62, 51, 56, 150, 150, 5, 204}
+        QTest::newRow("0.25 mm pixels") << 0.25 << 0.25 << QList<int>{56, 62, 51, 56, 150, 150, 5, 204}
                                         << QList<int>{451, 353, 517, 356, 773, 309};
-        QTest::newRow("0.3 by 0.2 mm pixels") << 0.3 << 0.2 << 56.0 << 0.8 << QList<int>{47, 77, 42, 70, 125, 187, 4, 204}
+        QTest::newRow("0.3 by 0.2 mm pixels") << 0.3 << 0.2 << QList<int>{47, 77, 42, 70, 125, 187, 4, 204}
                                               << QList<int>{461, 346, 516, 349, 785, 290};
     }
 
@@ -72,12 +70,7 @@ private slots:
     {
         QFETCH(double, horzMm);
         QFETCH(double, vertMm);
-        QFETCH(double, globSize);
-        QFETCH(double, contrast);
-        RecognitionGeometry::Parameters parameters;
-        parameters.globSize = globSize;
-        parameters.contrast = contrast;
-        const RecognitionGeometry g(horzMm, vertMm, parameters);
+        const RecognitionGeometry g(horzMm, vertMm, RecognitionGeometry::Parameters());
         const QSize normal = g.figureSize(Normal);
         const QSize smaller = g.figureSize(Smaller);
         QTEST((QList<int>{normal.width(), normal.height(), smaller.width(), smaller.height(), g.arrowSize().width(),

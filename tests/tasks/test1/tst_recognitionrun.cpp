@@ -20,14 +20,8 @@ private slots:
         const int task = KESTROVA_RECOGNITION_TASK;
         const int mode = task == 5 ? 1 : 0;
         SimPatientRun run;
-        QString error;
-        QVERIFY2(run.run(task, QStringLiteral("Roth;Ida;02.02.1948"),
-                         {QStringLiteral("--seed"), QStringLiteral("7"), QStringLiteral("--thresholds"),
-                          QStringLiteral("80,150,250")},
-                         &error),
-                 qPrintable(error));
-        run.checkFiles(-1);
-        if (QTest::currentTestFailed())
+        const QString options = QStringLiteral("--seed 7 --thresholds 80,150,250");
+        if (!run.runChecked(task, QStringLiteral("Roth;Ida;02.02.1948"), options, -1))
             return;
 
         // Replay: each subtask's first row gives its entry exposure, then every answer steps it.

@@ -7,16 +7,21 @@
 namespace {
 using Levels = std::vector<int>;
 
-// Drives a test block: '+' a correct answer, '-' a wrong one, 'm' a trial without answer.
-// Each trial is counted and followed by the reversal bookkeeping, as the window does.
+// One counted test trial: '+' a correct answer, '-' a wrong one, 'm' a trial without answer.
+void answer(Staircase &s, char a)
+{
+    if (a == 'm')
+        s.countMissed();
+    else
+        s.testAnswer(a == '+');
+    s.countTrial();
+}
+
+// Drives a test block, each trial followed by the reversal bookkeeping, as the window does.
 void drive(Staircase &s, const QByteArray &answers)
 {
     for (char a : answers) {
-        if (a == 'm')
-            s.countMissed();
-        else
-            s.testAnswer(a == '+');
-        s.countTrial();
+        answer(s, a);
         s.recordReversals();
     }
 }
@@ -206,11 +211,7 @@ private slots:
             for (int s = 0; s < 3 && got == ExposureRun::Outcome::Continue; ++s) {
                 if (i >= answers[s].size())
                     continue;
-                if (answers[s][i] == 'm')
-                    run[s].countMissed();
-                else
-                    run[s].testAnswer(answers[s][i] == '+');
-                run[s].countTrial();
+                answer(run[s], answers[s][i]);
                 got = run.endOfTrial(s);
             }
         }

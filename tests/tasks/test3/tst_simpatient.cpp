@@ -21,11 +21,7 @@ private slots:
     void wholeRun()
     {
         SimPatientRun run;
-        QString error;
-        QVERIFY2(run.run(3, QStringLiteral("Roth;Ida;02.11.1948"), {QStringLiteral("--seed"), QStringLiteral("311")}, &error),
-                 qPrintable(error));
-        run.checkFiles(40);
-        if (QTest::currentTestFailed())
+        if (!run.runChecked(3, QStringLiteral("Roth;Ida;02.11.1948"), QStringLiteral("--seed 311"), 40))
             return;
         int errors = 0;
         for (const auto &f : run.trials) {

@@ -17,15 +17,8 @@ private slots:
         // Shortened crosses and blanks keep the run short; the errors are raised so that a run
         // of 30 trials surely has some.
         SimPatientRun run;
-        QString error;
-        QVERIFY2(run.run(4, QStringLiteral("Roux;Paul;17.09.1948"),
-                         {QStringLiteral("--seed"), QStringLiteral("20240611"), QStringLiteral("--exposure"),
-                          QStringLiteral("150"), QStringLiteral("--blank"), QStringLiteral("150"),
-                          QStringLiteral("--errors"), QStringLiteral("0.12")},
-                         &error),
-                 qPrintable(error));
-        run.checkFiles(30);
-        if (QTest::currentTestFailed())
+        const QString options = QStringLiteral("--seed 20240611 --exposure 150 --blank 150 --errors 0.12");
+        if (!run.runChecked(4, QStringLiteral("Roux;Paul;17.09.1948"), options, 30))
             return;
         const int errors = int(run.trials.size() - run.valid.size());
         QVERIFY2(errors > 0, "the run should have had error trials");
