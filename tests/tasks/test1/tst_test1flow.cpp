@@ -20,11 +20,11 @@ struct Run : TaskRun<Test1>
 
     explicit Run(const QByteArray &training = "80;150;250") : TaskRun(patientRecord(training), {1, 5, 6, 7}, 5) {}
     void start(int mode, bool withTraining = false) { window->goTest1(mode, false, withTraining, true, false); }
+    // Steps 1 stimulus, 2 mask, 3 blank, 4 answer buttons.
     void toStage(int stages)
     {
-        const char *steps[] = {"sequence1", "sequence2", "sequence3", "sequence4"};
-        for (int i = 0; i < stages; ++i)
-            step(steps[i]);
+        for (int i = 1; i <= stages; ++i)
+            step(qPrintable(QStringLiteral("sequence%1").arg(i)));
     }
     // One trial to the start of the next, answered with the first buttons.
     void anyTrial()
@@ -36,6 +36,7 @@ struct Run : TaskRun<Test1>
             click("pb_pos0");
         step("sequence6");
     }
+    auto exposure(int s) const { return get<QLineEdit>(qPrintable(QStringLiteral("le_timer02_S%1").arg(s)))->text(); }
 };
 } // namespace
 
@@ -44,231 +45,199 @@ class TestTest1Flow : public QObject
     Q_OBJECT
 
 private slots:
-    void start_data();
-    void start();
-    void pauseAndErrorKeys_data();
-    void pauseAndErrorKeys();
-    void answers_data();
-    void answers();
-    void instructionsOnly_data();
-    void instructionsOnly();
-    void batteryThenEscape();
-};
-
-void TestTest1Flow::start_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("withTraining");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<int>("horzPitch");
-    QTest::addColumn<QString>("refusal");          // empty: the run starts
-    QTest::addColumn<QStringList>("exposures");    // shown for central, peripheral, dual
-    const QString untrained = QStringLiteral("Unable to start!\nPlease undergo training!");
-    QTest::newRow("battery, peripheral untrained") << 0 << false << QByteArray("80;0;250") << 250 << untrained
-                                                   << QStringList();
-    QTest::newRow("peripheral, untrained") << 2 << false << QByteArray("80;0;250") << 250 << untrained
-                                           << QStringList();
-    QTest::newRow("peripheral only matters") << 2 << false << QByteArray("0;150;0") << 200 << QString()
-                                             << QStringList{"0", "150", "0"};
-    QTest::newRow("training restarts at 1133 and 4633") << 0 << true << QByteArray("80;0;250") << 200 << QString()
-                                                        << QStringList{"1133", "4633", "1133"};
-    QTest::newRow("uncalibrated screen") << 1 << false << QByteArray("80;150;250") << 0
-                                         << QStringLiteral("The screen is not calibrated.\nPlease calibrate it "
-                                                           "first (Preferences).")
-                                         << QStringList();
-}
-
-// A refused start tells the assessor why and leaves every file alone; a run that starts shows
-// its entry exposures and its stimuli at their sizes in pixels of 0.2 by 0.25 mm: arrows 187.5
-// pixels wide, an exact half, rounded down.
-void TestTest1Flow::start()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, withTraining);
-    QFETCH(QByteArray, stored);
-    QFETCH(int, horzPitch);
-    QFETCH(QString, refusal);
-    QFETCH(QStringList, exposures);
-    Run run(stored);
-    SharedContext::instance().screen.horzPitch = horzPitch;
-    run.start(mode, withTraining);
-    QTRY_COMPARE(run.boxes.texts, refusal.isEmpty() ? QStringList() : QStringList{refusal});
-    if (!refusal.isEmpty()) {
-        run.checkLeftWithoutTrace(1);
-        return;
+    void start_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("withTraining");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("horzPitch");
+        QTest::addColumn<QString>("refusal");     // empty: the run starts
+        QTest::addColumn<QString>("exposures");   // shown for central, peripheral, dual
+        const char *untrained = "Unable to start!\nPlease undergo training!";
+        const char *uncalibrated = "The screen is not calibrated.\nPlease calibrate it first (Preferences).";
+        QTest::newRow("battery, peripheral untrained") << 0 << false << "80;0;250" << 250 << untrained << "";
+        QTest::newRow("peripheral, untrained") << 2 << false << "80;0;250" << 250 << untrained << "";
+        QTest::newRow("peripheral only matters") << 2 << false << "0;150;0" << 200 << "" << "0;150;0";
+        QTest::newRow("training restarts") << 0 << true << "80;0;250" << 200 << "" << "1133;4633;1133";
+        QTest::newRow("uncalibrated screen") << 1 << false << "80;150;250" << 0 << uncalibrated << "";
     }
-    QVERIFY(run.window->isVisible() && run.get<QPushButton>("pb_go")->isVisible());
-    for (int s = 0; s < 3; ++s)
-        QCOMPARE(run.get<QLineEdit>(qPrintable(QStringLiteral("le_timer02_S%1").arg(s + 1)))->text(), exposures[s]);
-    QCOMPARE(run.get<QLabel>("lbl_mode")->isVisible(), withTraining);
-    QMap<QByteArray, QList<QSize>> sizes;
-    for (QWidget *w : run.window->findChildren<QWidget *>())
-        sizes[w->metaObject()->className()] << w->size();
-    QCOMPARE(sizes["DrawArrowPeriph"], QList<QSize>(6, QSize(187, 150)));
-    // Normal, turned and smaller on either side.
-    QCOMPARE(sizes["DrawRectangle"], (QList<QSize>{{70, 62}, {62, 70}, {64, 56}, {70, 62}, {62, 70}, {64, 56}}));
-    QCOMPARE(sizes["DrawGrayRectangle"] + sizes["DrawRoundedRectangle"], QList<QSize>(4, QSize(70, 62)));
-}
 
-void TestTest1Flow::pauseAndErrorKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("stages");   // steps taken: 1 stimulus … 4 answer buttons
-    for (int key : {int(Qt::Key_P), int(Qt::Key_E)}) {
-        for (int stages = 1; stages <= 4; ++stages)
-            QTest::addRow("%s after %d steps", key == Qt::Key_P ? "P" : "E", stages) << key << stages;
-    }
-}
-
-// E and P act only while the answer is awaited; the trial after "Continue" is of the same
-// subtask, after E with the same figure pair and target.
-void TestTest1Flow::pauseAndErrorKeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, stages);
-    Run run;
-    run.start(3);
-    run.click("pb_go");
-    run.toStage(stages);
-    run.key(Qt::Key(key));
-    QCOMPARE(run.get<QPushButton>("pb_continue")->isVisible(), stages == 4);
-    const auto rows = run.logRows();
-    QCOMPARE(rows.size(), stages == 4 ? 1 : 0);
-    if (stages != 4)
-        return;
-    const auto f = fields(rows[0]);
-    if (key == Qt::Key_P) {
-        QCOMPARE(rows[0], QByteArray(";Mrs.;Zeller;Anna;05/06/1944;paused"));
-    } else {
-        // Counted as missed, not as a trial: rank 0, no answers, error 1.
-        QCOMPARE(f.mid(9, 11), (QList<QByteArray>{"3", "0", "0", "250", f[13], "", f[15], "", "0", "", "0"}));
-        QVERIFY(!f[13].isEmpty() && !f[15].isEmpty());
-        QCOMPARE(f[29], QByteArray("1"));
-    }
-    run.click("pb_continue");
-    run.anyTrial();
-    const auto retry = fields(run.logRows().constLast());
-    QCOMPARE(retry.mid(9, 3), (QList<QByteArray>{"3", "1", "1"}));
-    if (key == Qt::Key_E)
-        QCOMPARE((QList<QByteArray>{retry[13], retry[15]}), (QList<QByteArray>{f[13], f[15]}));
-}
-
-void TestTest1Flow::answers_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("clicks");   // button names, in order
-    QTest::addColumn<bool>("onTimers");
-    QTest::newRow("peripheral") << 2 << QStringList{"pb_pos3"} << false;
-    QTest::newRow("central") << 1 << QStringList{"pb_size"} << false;
-    QTest::newRow("central, on its own timers") << 1 << QStringList{"pb_size"} << true;
-    QTest::newRow("dual, position first") << 3 << QStringList{"pb_pos1", "pb_shape"} << false;
-    QTest::newRow("dual, central first") << 3 << QStringList{"pb_contrast", "pb_pos4"} << false;
-}
-
-// Only the subtask's buttons appear, each half is answered once in any order, and the row's
-// answer code follows from the logged texts; the reaction time runs from the buttons' onset.
-void TestTest1Flow::answers()
-{
-    QFETCH(int, mode);
-    QFETCH(QStringList, clicks);
-    QFETCH(bool, onTimers);
-    Run run;
-    run.start(mode);
-    run.click("pb_go");
-    if (onTimers)
-        QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>(qPrintable(clicks[0]))->isVisible(), 3000);
-    else
-        run.toStage(4);
-    for (const char *name : centralNames)
-        QCOMPARE(run.get<QPushButton>(name)->isVisible(), mode != 2);
-    QCOMPARE(run.get<QPushButton>("pb_pos0")->isVisible(), mode != 1);
-    for (const QString &name : clicks) {
-        QVERIFY(run.get<QPushButton>(qPrintable(name))->isVisible());
-        run.click(qPrintable(name));
-        QVERIFY(!run.get<QPushButton>(qPrintable(name))->isVisible());
-    }
-    if (onTimers)
-        QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 1, 3000);
-    else
-        run.step("sequence6");
-    const auto f = fields(run.logRows().value(0));
-    QCOMPARE(f.size(), 30);
-    const QByteArray entry = mode == 1 ? "80" : mode == 2 ? "150" : "250";   // the stored training value
-    QCOMPARE(f.mid(9, 4), (QList<QByteArray>{QByteArray::number(mode), "1", "1", entry}));
-    QCOMPARE(f[13].isEmpty() && f[14].isEmpty(), mode == 2);
-    QCOMPARE(f[15].isEmpty() && f[16].isEmpty(), mode == 1);
-    const bool centralWrong = !f[13].isEmpty() && !f[13].startsWith(f[14]);
-    QCOMPARE(f[18].toInt(), (centralWrong ? 1 : 0) + (f[15] != f[16] ? 2 : 0));
-    QVERIFY2(f[17].toInt() >= 0 && f[17].toInt() < 500, f[17].constData());
-    QCOMPARE(f[29], QByteArray("0"));
-}
-
-void TestTest1Flow::instructionsOnly_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("battery: three subtasks") << 0 << 14;
-    QTest::newRow("central") << 1 << 5;
-    QTest::newRow("peripheral") << 2 << 4;
-    QTest::newRow("dual") << 3 << 4;
-}
-
-// Title, chart (central), demonstration, example and practice per subtask, then the window
-// closes; the practice answers are not scored and nothing reaches a file.
-void TestTest1Flow::instructionsOnly()
-{
-    QFETCH(int, mode);
-    QFETCH(int, clicks);
-    Run run;
-    run.window->goTest1(mode, true, false, false, false);
-    int clicked = 0;
-    bool practised = false;
-    for (int i = 0; i < 60 && run.window->isVisible(); ++i) {
-        if (!run.get<QPushButton>("pb_next")->isVisible()) {
-            run.step("i_sequence7");   // the practice stimulus ends, then the mask
-            run.step("i_sequence8");
-            // One practice answer: it starts the next practice trial.
-            if (!practised)
-                run.click(run.get<QPushButton>("pb_uniform")->isVisible() ? "pb_shape" : "pb_pos2");
-            practised = true;
-            continue;
+    // A refused start tells the assessor why and leaves every file alone; a run that starts shows
+    // its entry exposures and its stimuli at their sizes in pixels of 0.2 by 0.25 mm: arrows 187.5
+    // pixels wide, an exact half, rounded down.
+    void start()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, withTraining);
+        QFETCH(QString, stored);
+        QFETCH(int, horzPitch);
+        QFETCH(QString, refusal);
+        QFETCH(QString, exposures);
+        Run run(stored.toLatin1());
+        SharedContext::instance().screen.horzPitch = horzPitch;
+        run.start(mode, withTraining);
+        QTRY_COMPARE(run.boxes.texts, refusal.isEmpty() ? QStringList() : QStringList{refusal});
+        if (!refusal.isEmpty()) {
+            run.checkLeftWithoutTrace(1);
+            return;
         }
-        practised = false;
-        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
-        run.key(Qt::Key_E);
-        run.click("pb_next");
-        ++clicked;
+        QVERIFY(run.get<QPushButton>("pb_go")->isVisible());
+        QCOMPARE(run.exposure(1) + ';' + run.exposure(2) + ';' + run.exposure(3), exposures);
+        QCOMPARE(run.get<QLabel>("lbl_mode")->isVisible(), withTraining);
+        QMap<QByteArray, QList<QSize>> sizes;
+        for (QWidget *w : run.window->findChildren<QWidget *>())
+            sizes[w->metaObject()->className()] << w->size();
+        QCOMPARE(sizes["DrawArrowPeriph"], QList<QSize>(6, QSize(187, 150)));
+        // Normal, turned and smaller on either side.
+        QCOMPARE(sizes["DrawRectangle"], (QList<QSize>{{70, 62}, {62, 70}, {64, 56}, {70, 62}, {62, 70}, {64, 56}}));
+        QCOMPARE(sizes["DrawGrayRectangle"] + sizes["DrawRoundedRectangle"], QList<QSize>(4, QSize(70, 62)));
     }
-    QCOMPARE(clicked, clicks);
-    run.checkLeftWithoutTrace(1);
-}
 
-// Every three trials of the battery hold each subtask once. Escape then leaves the session
-// uncounted and writes the exposures reached as the training values; after 13 trials, each
-// answer a step of the staircase, at least one differs from the stored one.
-void TestTest1Flow::batteryThenEscape()
-{
-    Run run;
-    run.start(0);
-    run.click("pb_go");
-    QList<int> order;
-    for (int trial = 0; trial < 13; ++trial) {
-        order << run.get<QLineEdit>("le_subtask")->text().toInt();
+    void pauseAndErrorKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("stages");   // steps taken: 1 stimulus … 4 answer buttons
+        for (int key : {int(Qt::Key_P), int(Qt::Key_E)}) {
+            for (int stages = 1; stages <= 4; ++stages)
+                QTest::addRow("%s after %d steps", key == Qt::Key_P ? "P" : "E", stages) << key << stages;
+        }
+    }
+
+    // E and P act only while the answer is awaited; the trial after "Continue" is of the same
+    // subtask, after E with the same figure pair and target.
+    void pauseAndErrorKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, stages);
+        Run run;
+        run.start(3);
+        run.click("pb_go");
+        run.toStage(stages);
+        run.key(Qt::Key(key));
+        QCOMPARE(run.get<QPushButton>("pb_continue")->isVisible(), stages == 4);
+        QCOMPARE(run.logRows().size(), stages == 4 ? 1 : 0);
+        if (stages != 4)
+            return;
+        const auto f = fields(run.logRows()[0]);
+        if (key == Qt::Key_P) {
+            QCOMPARE(f.join(';'), QByteArray(";Mrs.;Zeller;Anna;05/06/1944;paused"));
+        } else {
+            // Counted as missed, not as a trial: rank 0, no answers, error 1.
+            QCOMPARE(f.mid(9, 11), (QList<QByteArray>{"3", "0", "0", "250", f[13], "", f[15], "", "0", "", "0"}));
+            QVERIFY(!f[13].isEmpty() && !f[15].isEmpty());
+            QCOMPARE(f[29], QByteArray("1"));
+        }
+        run.click("pb_continue");
         run.anyTrial();
+        const auto retry = fields(run.logRows().constLast());
+        QCOMPARE(retry.mid(9, 3), (QList<QByteArray>{"3", "1", "1"}));
+        if (key == Qt::Key_E)
+            QCOMPARE((QList<QByteArray>{retry[13], retry[15]}), (QList<QByteArray>{f[13], f[15]}));
     }
-    for (int block = 0; block < 4; ++block) {
-        QList<int> three = order.mid(3 * block, 3);
-        std::sort(three.begin(), three.end());
-        QCOMPARE(three, (QList<int>{1, 2, 3}));
+
+    void answers_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("clicks");   // button names, in order
+        QTest::newRow("peripheral") << 2 << QStringList{"pb_pos3"};
+        QTest::newRow("central") << 1 << QStringList{"pb_size"};
+        QTest::newRow("dual, position first") << 3 << QStringList{"pb_pos1", "pb_shape"};
+        QTest::newRow("dual, central first") << 3 << QStringList{"pb_contrast", "pb_pos4"};
     }
-    QByteArrayList reached;
-    for (int s = 1; s <= 3; ++s)
-        reached << run.get<QLineEdit>(qPrintable(QStringLiteral("le_timer02_S%1").arg(s)))->text().toLatin1();
-    QVERIFY(reached.join(';') != "80;150;250");
-    run.key(Qt::Key_Escape);
-    QVERIFY(!run.window->isVisible() && run.context.isEscapeSeq());
-    QCOMPARE(run.tree.read("Parameters/patients_list.txt"), patientRecord(reached.join(';')));
-}
+
+    // On the task's own timers only the subtask's buttons appear, each half is answered once in
+    // any order, and the row's answer code follows from the logged texts; the reaction time runs
+    // from the buttons' onset.
+    void answers()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, clicks);
+        Run run;
+        run.start(mode);
+        run.click("pb_go");
+        QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>(qPrintable(clicks[0]))->isVisible(), 3000);
+        for (const char *name : centralNames)
+            QCOMPARE(run.get<QPushButton>(name)->isVisible(), mode != 2);
+        QCOMPARE(run.get<QPushButton>("pb_pos0")->isVisible(), mode != 1);
+        for (const QString &name : clicks) {
+            QVERIFY(run.get<QPushButton>(qPrintable(name))->isVisible());
+            run.click(qPrintable(name));
+            QVERIFY(!run.get<QPushButton>(qPrintable(name))->isVisible());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 1, 3000);
+        const auto f = fields(run.logRows()[0]);
+        const QByteArray entry = mode == 1 ? "80" : mode == 2 ? "150" : "250";   // the stored training value
+        QCOMPARE(f.mid(9, 4), (QList<QByteArray>{QByteArray::number(mode), "1", "1", entry}));
+        QCOMPARE(f[13].isEmpty() && f[14].isEmpty(), mode == 2);
+        QCOMPARE(f[15].isEmpty() && f[16].isEmpty(), mode == 1);
+        const bool centralWrong = !f[13].isEmpty() && !f[13].startsWith(f[14]);
+        QCOMPARE(f[18].toInt(), (centralWrong ? 1 : 0) + (f[15] != f[16] ? 2 : 0));
+        QVERIFY2(f[17].toInt() >= 0 && f[17].toInt() < 500, f[17].constData());
+        QCOMPARE(f.mid(29), QList<QByteArray>{"0"});   // valid, the last of 30 fields
+    }
+
+    void instructionsOnly_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("battery: three subtasks") << 0 << 14;
+        QTest::newRow("central") << 1 << 5;
+        QTest::newRow("peripheral") << 2 << 4;
+        QTest::newRow("dual") << 3 << 4;
+    }
+
+    // Title, chart (central), demonstration, example and practice per subtask, then the window
+    // closes; the practice answers are not scored and nothing reaches a file.
+    void instructionsOnly()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, clicks);
+        Run run;
+        run.window->goTest1(mode, true, false, false, false);
+        int clicked = 0;
+        bool practised = false;
+        for (int i = 0; i < 60 && run.window->isVisible(); ++i) {
+            if (!run.get<QPushButton>("pb_next")->isVisible()) {
+                run.step("i_sequence7");   // the practice stimulus ends, then the mask
+                run.step("i_sequence8");
+                // One practice answer: it starts the next practice trial.
+                if (!practised)
+                    run.click(run.get<QPushButton>("pb_uniform")->isVisible() ? "pb_shape" : "pb_pos2");
+                practised = true;
+                continue;
+            }
+            practised = false;
+            QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
+            run.key(Qt::Key_E);
+            run.click("pb_next");
+            ++clicked;
+        }
+        QCOMPARE(clicked, clicks);
+        run.checkLeftWithoutTrace(1);
+    }
+
+    // Every three trials of the battery hold each subtask once. Escape then leaves the session
+    // uncounted and writes the exposures reached as the training values; after 13 trials, each
+    // answer a step of the staircase, at least one differs from the stored one.
+    void batteryThenEscape()
+    {
+        Run run;
+        run.start(0);
+        run.click("pb_go");
+        QList<int> order;
+        for (int trial = 0; trial < 13; ++trial) {
+            order << run.get<QLineEdit>("le_subtask")->text().toInt();
+            run.anyTrial();
+        }
+        for (int block = 0; block < 12; block += 3)
+            QCOMPARE(QSet<int>(order.begin() + block, order.begin() + block + 3), (QSet<int>{1, 2, 3}));
+        const QByteArray reached = (run.exposure(1) + ';' + run.exposure(2) + ';' + run.exposure(3)).toLatin1();
+        QVERIFY(reached != "80;150;250");
+        run.key(Qt::Key_Escape);
+        QVERIFY(!run.window->isVisible() && run.context.isEscapeSeq());
+        QCOMPARE(run.tree.read("Parameters/patients_list.txt"), patientRecord(reached));
+    }
+};
 
 QTEST_MAIN(TestTest1Flow)
 #include "tst_test1flow.moc"
