@@ -5,8 +5,6 @@
 #include "tasks/test1/test1.h"
 
 namespace {
-const char *const centralNames[5] = {"pb_uniform", "pb_shape", "pb_contrast", "pb_orientation", "pb_size"};
-
 QByteArray patientRecord(const QByteArray &training)
 {
     return "Mrs.;Zeller;Anna;05.06.1944;4;0;0;0;2;3;1;" + training + "\r\n";
@@ -156,7 +154,7 @@ private slots:
         run.start(mode);
         run.click("pb_go");
         QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>(qPrintable(clicks[0]))->isVisible(), 3000);
-        for (const char *name : centralNames)
+        for (const char *name : {"pb_uniform", "pb_shape", "pb_contrast", "pb_orientation", "pb_size"})
             QCOMPARE(run.get<QPushButton>(name)->isVisible(), mode != 2);
         QCOMPARE(run.get<QPushButton>("pb_pos0")->isVisible(), mode != 1);
         for (const QString &name : clicks) {
@@ -201,9 +199,8 @@ private slots:
                 run.step("i_sequence7");   // the practice stimulus ends, then the mask
                 run.step("i_sequence8");
                 // One practice answer: it starts the next practice trial.
-                if (!practised)
+                if (!std::exchange(practised, true))
                     run.click(run.get<QPushButton>("pb_uniform")->isVisible() ? "pb_shape" : "pb_pos2");
-                practised = true;
                 continue;
             }
             practised = false;
