@@ -13,11 +13,9 @@
 // Task `task` started from the main window for the patient of `record` on a screen calibrated
 // with 0.25 mm pixels: its button raises the session counter at once; Escape in the task window
 // gives it back within the 200 ms poll; a completed block of `trials` valid trials (each played
-// by `trial` on the task window) keeps it and writes it into the patient list. `opened`, when
-// given, looks at the task window as the main window started it.
+// by `trial` on the task window) keeps it and writes it into the patient list.
 template <typename Window>
-void checkSessionCounting(const QByteArray &record, int task, int trials, const std::function<void(Window *)> &trial,
-                          const std::function<void(Window *)> &opened = {})
+void checkSessionCounting(const QByteArray &record, int task, int trials, const std::function<void(Window *)> &trial)
 {
     InstalledTree tree;
     tree.write("Parameters/patients_list.txt", record);
@@ -43,8 +41,6 @@ void checkSessionCounting(const QByteArray &record, int task, int trials, const 
     Window *window = main.findChild<Window *>();
     QVERIFY(window && window->isVisible());
     QCOMPARE(box->text(), QString::fromLatin1(raised));
-    if (opened)
-        opened(window);
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_COMPARE_WITH_TIMEOUT(box->text(), QString::fromLatin1(stored), 400);
 

@@ -159,21 +159,30 @@ private slots:
             QCOMPARE(fields(row).value(9), QByteArray::number(mode));
     }
 
-    // Space counts only while the arrow is up, the arrow keys only while the buttons are up. The
+    // Five training trials reach no file; the test block then starts with its own "GO". Space
+    // counts only while the arrow is up, the arrow keys only while the buttons are up. The
     // gratings drift meanwhile, and the reaction time runs from the arrow's onset, not the motion's.
-    void keysOnlyWhenTheyCount()
+    void trainingThenKeys()
     {
         Run run;
-        run.window->goTest3(1, false, false, true, false);
+        run.window->goTest3(1, false, true, true, false);
         run.setField("le_timer02", QStringLiteral("3000"));
-        run.click("pb_go");
+        auto *go = run.get<QPushButton>("pb_go");
+        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("TRAINING"));
+        QTest::mouseClick(go, Qt::LeftButton);
+        for (int trial = 0; trial < 5; ++trial)
+            validTrial(run.window.get());
+        QVERIFY(go->isVisible() && !run.get<QLabel>("lbl_mode")->isVisible());
+        QCOMPARE(run.tree.read("Results/output.csv"), trialLogHeader());
+        QTest::mouseClick(go, Qt::LeftButton);
         auto *elapsed = run.get<QLineEdit>("le_elapsed");
+        const QString trainingRt = elapsed->text();
         run.key(Qt::Key_Space);   // still field
         run.step("sequence1");
         QTest::qWait(500);
         run.key(Qt::Key_Space);   // moving, no arrow yet
         run.key(Qt::Key_Right);
-        QVERIFY(!run.buttonsUp() && elapsed->text().isEmpty());
+        QVERIFY(!run.buttonsUp() && elapsed->text() == trainingRt);
         run.step("sequence2");
         run.key(Qt::Key_Left);    // arrow up: not an answer
         const int step = run.field()->step();
@@ -189,7 +198,9 @@ private slots:
         run.key(answerKeys[directionOf(*run.window)]);
         QVERIFY(!run.buttonsUp());
         run.step("sequence6");
-        QCOMPARE(fields(run.logRows().value(0)).value(29), QByteArray("0"));
+        const auto rows = run.logRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(fields(rows[0]).value(29), QByteArray("0"));
     }
 
     void instructionsOnlyWritesNothing()
@@ -211,28 +222,12 @@ private slots:
         run.checkLeftWithoutTrace(3);
     }
 
-    // Five training trials reach no file; the test block then starts with its own "GO".
-    void trainingThenTest()
-    {
-        Run run;
-        run.window->goTest3(1, false, true, true, false);
-        auto *go = run.get<QPushButton>("pb_go");
-        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("TRAINING"));
-        QTest::mouseClick(go, Qt::LeftButton);
-        for (int trial = 0; trial < 5; ++trial)
-            validTrial(run.window.get());
-        QVERIFY(go->isVisible() && !run.get<QLabel>("lbl_mode")->isVisible());
-        QCOMPARE(run.tree.read("Results/output.csv"), trialLogHeader());
-        QTest::mouseClick(go, Qt::LeftButton);
-        validTrial(run.window.get());
-        QCOMPARE(run.logRows().size(), 1);
-    }
-
     // The main window starts the task in mode 1.
     void sessionCountingBothWays()
     {
-        checkSessionCounting<Test3>(patientRecord, 3, 2, validTrial, [](Test3 *task) {
+        checkSessionCounting<Test3>(patientRecord, 3, 2, [](Test3 *task) {
             QCOMPARE(child<QLineEdit>(*task, "le_subtask")->text(), QStringLiteral("1"));
+            validTrial(task);
         });
     }
 
