@@ -103,7 +103,6 @@ private slots:
         }
         QCOMPARE(boxes.texts, QStringList{"Failed to write output.csv\nFile too large"});
         QVERIFY(!run.window->isVisible() && run.context.isEscapeSeq());
-        QCOMPARE(run.tree.read("Results/output.csv"), logBefore);
         QVERIFY(!run.tree.exists("Results/valid-output.csv"));
         RunRecords().completeLeftBehind();
         QCOMPARE(run.tree.read("Results/output.csv"), logBefore + ";Mrs.;Zeller;Anna;05/06/1944;interrupted\n");
@@ -149,7 +148,6 @@ private slots:
             run.go(false, numbers[r]);
             for (int trial = 0; trial < numbers[r]; ++trial)
                 run.validTrial();
-            QVERIFY(run.get<QPushButton>("pb_results")->isVisible());
             run.key(Qt::Key_Escape);   // leaves the results screen without a report
         }
         // The third run's panel (fixed duration) refuses settings out of range.
