@@ -1202,23 +1202,27 @@ void Test1::showSubtaskInstructions(int s)
     instrStep = 10 * s + 1;
 }
 
-void Test1::i_sequence10() { showSubtaskInstructions(peripheral); }
-
-void Test1::i_sequence11()
+// The peripheral and dual subtasks' instructions run the same steps, numbered 10 × subtask + n:
+// title (1), worked example (3), "Example" title (4), practice trial.
+void Test1::showSubtaskDemo(int s)
 {
     ui.lbl_instruction->hide();
-    startDemo(peripheral);
-    instrStep = 13;
+    startDemo(s);
+    instrStep = 10 * s + 3;
 }
 
-void Test1::i_sequence12() { i_sequence4(); }
-
-void Test1::i_sequence13()
+void Test1::showPracticeTitle(int s)
 {
     ui.lbl_instruction->setText(subtaskName[4]);
     ui.lbl_instruction->show();
-    instrStep = 14;
+    instrStep = 10 * s + 4;
 }
+
+void Test1::i_sequence10() { showSubtaskInstructions(peripheral); }
+
+void Test1::i_sequence11() { showSubtaskDemo(peripheral); }
+void Test1::i_sequence12() { i_sequence4(); }
+void Test1::i_sequence13() { showPracticeTitle(peripheral); }
 
 void Test1::i_sequence14() { startPractice(peripheral); }
 void Test1::i_sequence15() { i_sequence7(); }
@@ -1226,21 +1230,9 @@ void Test1::i_sequence16() { i_sequence8(); }
 
 void Test1::i_sequence20() { showSubtaskInstructions(dual); }
 
-void Test1::i_sequence21()
-{
-    ui.lbl_instruction->hide();
-    startDemo(dual);
-    instrStep = 23;
-}
-
+void Test1::i_sequence21() { showSubtaskDemo(dual); }
 void Test1::i_sequence22() { i_sequence4(); }
-
-void Test1::i_sequence23()
-{
-    ui.lbl_instruction->setText(subtaskName[4]);
-    ui.lbl_instruction->show();
-    instrStep = 24;
-}
+void Test1::i_sequence23() { showPracticeTitle(dual); }
 
 void Test1::i_sequence24() { startPractice(dual); }
 void Test1::i_sequence25() { i_sequence7(); }

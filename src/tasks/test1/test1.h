@@ -161,6 +161,8 @@ private:
     void startPractice(int subtask);
     void startDemo(int subtask);
     void showSubtaskInstructions(int subtask);
+    void showSubtaskDemo(int subtask);
+    void showPracticeTitle(int subtask);
     void stopDemo();
     void closeInstructions();
 
