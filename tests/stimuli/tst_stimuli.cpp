@@ -4,25 +4,25 @@
 
 #include "stimuli/drawwidgets.h"
 
-using Points = QList<QPoint>;
-
 namespace {
 
 template <typename W>
 QWidget *make(QWidget *parent) { return new W(parent); }
 
+// Every stimulus class, by its name without "Draw".
 const QMap<QString, QWidget *(*)(QWidget *)> factories = {
-    {"DrawCross", make<DrawCross>}, {"DrawCrossThick", make<DrawCrossThick>},
-    {"DrawCrossDot", make<DrawCrossDot>}, {"DrawArrow", make<DrawArrow>},
-    {"DrawArrowPeriph", make<DrawArrowPeriph>}, {"DrawTriangleLeft", make<DrawTriangleLeft>},
-    {"DrawTriangleRight", make<DrawTriangleRight>}, {"DrawRectangle", make<DrawRectangle>},
-    {"DrawGrayRectangle", make<DrawGrayRectangle>}, {"DrawRoundedRectangle", make<DrawRoundedRectangle>},
-    {"DrawBorder", make<DrawBorder>}, {"DrawCircle", make<DrawCircle>}, {"DrawLineH", make<DrawLineH>},
-    {"DrawLineV", make<DrawLineV>}, {"DrawLineSh", make<DrawLineSh>}};
+    {"Cross", make<DrawCross>}, {"CrossThick", make<DrawCrossThick>},
+    {"CrossDot", make<DrawCrossDot>}, {"Arrow", make<DrawArrow>},
+    {"ArrowPeriph", make<DrawArrowPeriph>}, {"TriangleLeft", make<DrawTriangleLeft>},
+    {"TriangleRight", make<DrawTriangleRight>}, {"Rectangle", make<DrawRectangle>},
+    {"GrayRectangle", make<DrawGrayRectangle>}, {"RoundedRectangle", make<DrawRoundedRectangle>},
+    {"Border", make<DrawBorder>}, {"Circle", make<DrawCircle>}, {"LineH", make<DrawLineH>},
+    {"LineV", make<DrawLineV>}, {"LineSh", make<DrawLineSh>}};
 
 // A stimulus by class name; `value` goes to its one setting (angle, grey level, roundness),
 // `ratio` to the thickness of the peripheral arrow.
-QWidget *makeStimulus(const QString &kind, double value, QWidget *parent = nullptr, double ratio = 1.5)
+QWidget *makeStimulus(const QString &kind, double value, QWidget *parent = nullptr,
+                      double ratio = 1.5)
 {
     QWidget *widget = factories.value(kind)(parent);
     if (auto *arrow = qobject_cast<DrawArrow *>(widget))
@@ -58,8 +58,11 @@ QImage render(QWidget &widget, QSize size, QColor background = Qt::black)
 // the pixel is not a blend of the two. Every colour tested differs from its background in red.
 double coverage(QRgb pixel, QColor colour, QColor background)
 {
-    const double share = double(qRed(pixel) - background.red()) / (colour.red() - background.red());
-    const auto blended = [&](int c, int b, int p) { return std::abs(b + share * (c - b) - p) <= 3; };
+    const double share =
+        double(qRed(pixel) - background.red()) / (colour.red() - background.red());
+    const auto blended = [&](int c, int b, int p) {
+        return std::abs(b + share * (c - b) - p) <= 3;
+    };
     return blended(colour.green(), background.green(), qGreen(pixel))
                && blended(colour.blue(), background.blue(), qBlue(pixel)) ? share : -1;
 }
@@ -76,63 +79,45 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("value");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<QColor>("colour");  // over black, or over white for the black gratings
+        // "x,y …" on the shape | "x,y …" left at the background colour
+        QTest::addColumn<QString>("points");
         QTest::addColumn<double>("least");   // least coverage of the colour on each shape point
-        QTest::addColumn<Points>("shape");
-        QTest::addColumn<Points>("outside"); // points left at the background colour
-        const auto row = [](const char *name, const char *kind, double value, QSize size,
-                            QColor colour, double least, const Points &shape, const Points &outside) {
-            QTest::newRow(name) << QString::fromLatin1(kind) << value << size << colour << least
-                                << shape << outside;
+        QTest::addColumn<QColor>("colour");  // over black, or over white for the black gratings
+        const auto row = [](const char *kind, double value, QSize size, const char *points,
+                            double least = 1, QColor colour = Qt::white) {
+            QTest::addRow("%s %g %dx%d", kind, value, size.width(), size.height())
+                << QString::fromLatin1(kind) << value << size << QString::fromLatin1(points)
+                << least << colour;
         };
-        const QColor white(Qt::white), black(Qt::black);
-        const QSize square(100, 100), patch(30, 20), wide(100, 60);
+        const QSize small(40, 40), square(100, 100), patch(30, 20), wide(100, 60);
 
         // One-pixel lines on whole coordinates are shared half and half by two pixel rows.
-        row("cross", "DrawCross", 0, {40, 40}, white, 0.45, {{5, 19}, {5, 20}, {34, 19}, {19, 5}, {20, 34}},
-            {{5, 5}, {34, 34}, {5, 22}, {22, 5}, {5, 17}});
-        row("thick cross", "DrawCrossThick", 0, {40, 40}, white, 1, {{5, 19}, {5, 20}, {19, 34}, {20, 5}},
-            {{5, 18}, {5, 21}, {18, 5}, {21, 5}});
-        row("dotted cross", "DrawCrossDot", 0, {40, 40}, white, 1, {{1, 19}, {6, 20}, {7, 19}, {20, 1}},
-            {{3, 19}, {4, 20}, {9, 19}, {20, 3}, {19, 10}, {5, 21}});
-        row("cue down", "DrawArrow", 90, square, white, 1, {{50, 70}, {45, 58}, {50, 30}},
-            {{45, 41}, {30, 50}, {50, 80}});
-        row("peripheral 0 right", "DrawArrowPeriph", 0, square, white, 1,
-            {{75, 35}, {75, 65}, {95, 50}, {10, 50}}, {{25, 35}, {25, 65}, {50, 10}, {50, 90}});
-        row("peripheral 180 left", "DrawArrowPeriph", 180, square, white, 1,
-            {{24, 64}, {24, 35}, {4, 49}, {90, 49}}, {{75, 35}, {75, 64}, {49, 10}});
-        row("peripheral 45 lower right", "DrawArrowPeriph", 45, square, white, 1,
-            {{57, 78}, {78, 57}, {78, 78}, {20, 20}}, {{21, 43}, {43, 21}, {85, 15}, {15, 85}});
+        row("Cross", 0, small, "5,19 5,20 34,19 19,5 20,34 | 5,5 34,34 5,22 22,5 5,17", 0.45);
+        row("CrossThick", 0, small, "5,19 5,20 19,34 20,5 | 5,18 5,21 18,5 21,5");
+        row("CrossDot", 0, small, "1,19 6,20 7,19 20,1 | 3,19 4,20 9,19 20,3 19,10 5,21");
+        row("Arrow", 90, square, "50,70 45,58 50,30 | 45,41 30,50 50,80");
+        row("ArrowPeriph", 0, square, "75,35 75,65 95,50 10,50 | 25,35 25,65 50,10 50,90");
+        row("ArrowPeriph", 180, square, "24,64 24,35 4,49 90,49 | 75,35 75,64 49,10");
+        row("ArrowPeriph", 45, square, "57,78 78,57 78,78 20,20 | 21,43 43,21 85,15 15,85");
         // The arrow turns about a point half a width from the top, not half the height.
-        row("peripheral not square", "DrawArrowPeriph", 0, wide, white, 1, {{20, 50}, {20, 45}},
-            {{20, 30}, {20, 42}});
-        row("left arrow", "DrawTriangleLeft", 0, square, white, 1, {{90, 50}, {20, 50}, {38, 10}, {38, 90}},
-            {{90, 20}, {90, 80}, {10, 10}, {10, 90}});
-        row("right arrow", "DrawTriangleRight", 0, square, white, 1,
-            {{10, 50}, {80, 50}, {61, 10}, {61, 90}}, {{10, 20}, {10, 80}, {90, 10}, {90, 90}});
-        row("white patch", "DrawRectangle", 0, patch, white, 1, {{0, 0}, {29, 19}, {15, 10}, {29, 0}}, {});
-        row("grey 204", "DrawGrayRectangle", 204, patch, QColor(204, 204, 204), 1,
-            {{0, 0}, {29, 19}, {15, 10}}, {});
-        row("grey 255 as the white patch", "DrawGrayRectangle", 255, patch, white, 1,
-            {{0, 0}, {29, 19}, {15, 10}, {29, 0}}, {});
-        row("grey above 255 is white", "DrawGrayRectangle", 300, patch, white, 1, {{0, 0}, {15, 10}}, {});
-        row("roundness 0 square corners", "DrawRoundedRectangle", 0, wide, white, 1,
-            {{0, 0}, {99, 0}, {0, 59}, {99, 59}, {50, 30}}, {});
-        row("roundness 50", "DrawRoundedRectangle", 50, wide, white, 1,
-            {{50, 30}, {50, 0}, {0, 30}, {99, 30}}, {{0, 0}, {1, 1}, {98, 58}, {99, 59}});
-        row("red frame", "DrawBorder", 0, wide, Qt::red, 1, {{0, 30}, {99, 30}, {50, 0}, {50, 59}},
-            {{50, 30}, {3, 30}, {96, 30}, {50, 3}});
-        row("circle", "DrawCircle", 0, square, white, 0.45, {{0, 49}, {0, 50}, {49, 0}, {99, 50}},
-            {{50, 50}, {2, 2}, {97, 97}, {3, 50}, {50, 3}});
-        row("horizontal grating", "DrawLineH", 0, {60, 60}, black, 1,
-            {{10, 1}, {10, 2}, {10, 16}, {10, 17}, {10, 31}, {10, 32}, {10, 46}, {10, 47}},
-            {{10, 8}, {10, 24}, {10, 39}, {10, 55}});
-        row("vertical grating", "DrawLineV", 0, {60, 60}, black, 1,
-            {{1, 10}, {2, 10}, {16, 10}, {17, 10}, {31, 10}, {32, 10}, {46, 10}, {47, 10}},
-            {{8, 10}, {24, 10}, {39, 10}, {55, 10}});
-        row("star", "DrawLineSh", 0, {720, 720}, white, 0.45,
-            {{600, 359}, {600, 360}, {359, 600}, {360, 600}, {100, 359}, {359, 100}},
-            {{360, 360}, {400, 360}, {600, 380}, {10, 10}, {710, 710}, {360, 190}});
+        row("ArrowPeriph", 0, wide, "20,50 20,45 | 20,30 20,42");
+        row("TriangleLeft", 0, square, "90,50 20,50 38,10 38,90 | 90,20 90,80 10,10 10,90");
+        row("TriangleRight", 0, square, "10,50 80,50 61,10 61,90 | 10,20 10,80 90,10 90,90");
+        row("Rectangle", 0, patch, "0,0 29,19 15,10 29,0");
+        row("GrayRectangle", 204, patch, "0,0 29,19 15,10", 1, QColor(204, 204, 204));
+        // 255 as the white patch, and a level above 255 held at white.
+        row("GrayRectangle", 255, patch, "0,0 29,19 15,10 29,0");
+        row("GrayRectangle", 300, patch, "0,0 15,10");
+        row("RoundedRectangle", 0, wide, "0,0 99,0 0,59 99,59 50,30");
+        row("RoundedRectangle", 50, wide, "50,30 50,0 0,30 99,30 | 0,0 1,1 98,58 99,59");
+        row("Border", 0, wide, "0,30 99,30 50,0 50,59 | 50,30 3,30 96,30 50,3", 1, Qt::red);
+        row("Circle", 0, square, "0,49 0,50 49,0 99,50 | 50,50 2,2 97,97 3,50 50,3", 0.45);
+        row("LineH", 0, {60, 60}, "10,1 10,2 10,16 10,17 10,31 10,32 10,46 10,47 "
+                                  "| 10,8 10,24 10,39 10,55", 1, Qt::black);
+        row("LineV", 0, {60, 60}, "1,10 2,10 16,10 17,10 31,10 32,10 46,10 47,10 "
+                                  "| 8,10 24,10 39,10 55,10", 1, Qt::black);
+        row("LineSh", 0, {720, 720}, "600,359 600,360 359,600 360,600 100,359 359,100 "
+                                     "| 360,360 400,360 600,380 10,10 710,710 360,190", 0.45);
     }
 
     void shapeByPixels()
@@ -140,44 +125,39 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(double, value);
         QFETCH(QSize, size);
-        QFETCH(QColor, colour);
+        QFETCH(QString, points);
         QFETCH(double, least);
-        QFETCH(Points, shape);
-        QFETCH(Points, outside);
+        QFETCH(QColor, colour);
 
         const QColor background = colour == Qt::black ? Qt::white : Qt::black;
         QScopedPointer<QWidget> widget(makeStimulus(kind, value));
         const QImage image = render(*widget, size, background);
-        const auto where = [&image](QPoint at) {
-            return QStringLiteral("(%1, %2) is %3").arg(at.x()).arg(at.y())
-                .arg(image.pixelColor(at).name()).toLatin1();
-        };
-        for (const QPoint &at : shape)
-            QVERIFY2(coverage(image.pixel(at), colour, background) >= least, where(at).constData());
-        for (const QPoint &at : outside)
-            QVERIFY2(image.pixel(at) == background.rgb(), where(at).constData());
-    }
-
-    void starShowsWhatFallsInside_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("720 x 300") << QSize(720, 300);
-        QTest::newRow("100 x 720") << QSize(100, 720);
+        const QStringList sides = points.split(QLatin1Char('|'));
+        for (int side = 0; side < sides.size(); ++side) {
+            for (const QString &word : sides[side].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                const QPoint at(word.section(QLatin1Char(','), 0, 0).toInt(),
+                                word.section(QLatin1Char(','), 1).toInt());
+                const QRgb pixel = image.pixel(at);
+                QVERIFY2(side == 0 ? coverage(pixel, colour, background) >= least
+                                   : pixel == background.rgb(),
+                         qPrintable(word + QStringLiteral(" is ") + image.pixelColor(at).name()));
+            }
+        }
     }
 
     // A smaller widget shows the top left part of the whole star (smoothing may differ by a
     // few steps along slanted spokes, where the clipped area shifts the rasterised edge).
     void starShowsWhatFallsInside()
     {
-        QFETCH(QSize, size);
         DrawLineSh star;
         const QImage whole = render(star, QSize(720, 720));
-        const QImage part = render(star, size);
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x)
-                if (std::abs(qRed(part.pixel(x, y)) - qRed(whole.pixel(x, y))) > 8)
-                    QFAIL(qPrintable(QStringLiteral("differs at (%1, %2)").arg(x).arg(y)));
-        QVERIFY(part != blank(size));
+        for (const QSize size : {QSize(720, 300), QSize(100, 720)}) {
+            const QImage part = render(star, size);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    if (std::abs(qRed(part.pixel(x, y)) - qRed(whole.pixel(x, y))) > 8)
+                        QFAIL(qPrintable(QStringLiteral("differs at (%1, %2)").arg(x).arg(y)));
+        }
     }
 
     // Nothing outside the widget and nothing at all without an area, or for an arrow whose
@@ -191,7 +171,7 @@ private slots:
             QTest::addRow("%s width 0", qPrintable(kind)) << kind << QSize(0, 80) << 1.5;
             QTest::addRow("%s height 0", qPrintable(kind)) << kind << QSize(80, 0) << 1.5;
         }
-        const QString arrow = QStringLiteral("DrawArrowPeriph");
+        const QString arrow = QStringLiteral("ArrowPeriph");
         QTest::newRow("arrow ratio zero") << arrow << QSize(80, 80) << 0.0;
         QTest::newRow("arrow ratio not a number") << arrow << QSize(80, 80) << std::nan("");
         QTest::newRow("arrow too thick for a pixel position") << arrow << QSize(80, 80) << 1e-300;
