@@ -258,9 +258,11 @@ ExposureRun::Outcome ExposureRun::endOfTrial(int subtask)
         return Outcome::Continue;
     if (m_mode == 0 && !complete())
         return Outcome::Continue;
+    // The threshold cut to whole ms. Through logarithms a mean of equal levels can come out a
+    // hair below its whole value (4632.999… for clusters all at 4633), which must not cost a ms.
     for (int s = 0; s < subtaskCount; ++s) {
         if (inMode(m_mode, s))
-            m_stairs[s].setExposure(int(m_stairs[s].threshold()));
+            m_stairs[s].setExposure(int(m_stairs[s].threshold() + 1e-6));
     }
     return Outcome::Stopped;
 }
