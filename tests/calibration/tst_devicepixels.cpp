@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include "app/kestrova.h"
 #include "app/startup.h"
 #include "calibration/calibration.h"
 #include "calibration/preferences.h"
@@ -32,18 +33,26 @@ private slots:
         Calibration dialog;
         dialog.goCalibration();
         QCOMPARE(dialog.findChild<QWidget *>(line)->grab().size(), pixels);
-        QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
     }
 
-    // The resolution as the screen has it, and captions at the size the forms were laid out for.
-    void preferencesShown()
+    // The resolution as the screen has it, and every form's captions at the size the form was
+    // laid out for.
+    void formsShown()
     {
         InstalledTree tree;
-        Preferences dialog;
-        dialog.goPreferences();
-        QCOMPARE(child<QLineEdit>(dialog, "le_HorzScreenRes")->text(), QStringLiteral("1600"));
-        QCOMPARE(child<QLineEdit>(dialog, "le_VertScreenRes")->text(), QStringLiteral("1200"));
-        QCOMPARE(clippedLabels(dialog).join(QLatin1Char(' ')), QString());
+        Kestrova window;
+        auto *preferences = window.findChild<Preferences *>();
+        preferences->goPreferences();
+        QCOMPARE(child<QLineEdit>(*preferences, "le_HorzScreenRes")->text(), QString("1600"));
+        QCOMPARE(child<QLineEdit>(*preferences, "le_VertScreenRes")->text(), QString("1200"));
+        window.findChild<Calibration *>()->goCalibration();
+        QStringList clipped;
+        for (const char *form : {"NewPatientClass", "AssessorClass", "CalibrationClass",
+                                 "PreferencesClass"}) {
+            for (const QString &label : clippedLabels(*child<QDialog>(window, form)))
+                clipped << QString::fromLatin1(form) + ": " + label;
+        }
+        QCOMPARE(clipped.join(QLatin1Char(' ')), QString());
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "filesizelimit.h"
 #include "patients/assessorfile.h"
+#include "patients/identity.h"
 #include "patients/patientlist.h"
 #include "installedtree.h"
 
@@ -15,6 +16,8 @@ const QString listPath = QStringLiteral("Parameters/patients_list.txt");
 QByteArray smith() { return "Mr.;Smith;John;03.02.1950;0;0;0;0;0;0;0;0;0;0\r\n"; }
 QByteArray doe() { return "Mrs.;Doe;Jane;01.01.1960;1;2;3;4;5;6;7;8;9;10\r\n"; }
 } // namespace
+
+Q_DECLARE_METATYPE(Identity::Fault)
 
 class TestPatientList : public QObject
 {
@@ -41,43 +44,45 @@ private slots:
         QTEST(tree.read(listPath), "after");
     }
 
-    void loadKeys_data()
+    // The keys the list offers and the session counters, tasks 1 to 7, of the first key's record.
+    void read_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("keys");
-        QTest::newRow("last line without end") << smith() + doe().chopped(2)
-                                               << QStringList{"Smith John 03.02.1950", "Doe Jane 01.01.1960"};
-        QTest::newRow("short lines skipped") << QByteArray("garbage\r\nMr.;X\r\n") + doe()
-                                             << QStringList{"Doe Jane 01.01.1960"};
-        QTest::newRow("utf-8 name") << QByteArray("Mr.;Ren\xc3\xa9;A;01.01.2000;0;0;0;0;0;0;0;0;0;0\r\n")
-                                    << QStringList{QStringLiteral("Ren\u00e9 A 01.01.2000")};
+        QTest::addColumn<QString>("sessions");
+        const QString smithKey = QStringLiteral("Smith John 03.02.1950");
+        const QString doeKey = QStringLiteral("Doe Jane 01.01.1960");
+        const QString zeros = QStringLiteral("0 0 0 0 0 0 0");
+        QTest::newRow("last line without end")
+            << smith() + doe().chopped(2) << QStringList{smithKey, doeKey} << zeros;
+        QTest::newRow("short and blank lines skipped")
+            << "garbage\r\nMr.;X\r\n\r\n" + doe() << QStringList{doeKey} << "1 2 3 4 5 6 7";
+        QTest::newRow("the first of two records counts")
+            << smith() + "Mr.;Smith;John;03.02.1950;9;9;9;9;9;9;9;9;9;9\r\n"
+            << QStringList{smithKey, smithKey} << zeros;
+        QTest::newRow("missing counters of a record cut short are 0")
+            << QByteArray("Mr.;Short;Rec;01.01.2000;4;x\r\n") << QStringList{"Short Rec 01.01.2000"}
+            << "4 0 0 0 0 0 0";
+        QTest::newRow("utf-8 name")
+            << QByteArray("Mr.;Ren\xc3\xa9;A;01.01.2000;0;0;0;0;0;0;0;0;0;0\r\n")
+            << QStringList{QStringLiteral("Ren\u00e9 A 01.01.2000")} << zeros;
     }
 
-    void loadKeys()
+    void read()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QStringList, keys);
         InstalledTree tree;
         tree.write(listPath, content);
-        QTEST(PatientList::standard().loadKeys(), "keys");
-    }
-
-    void find()
-    {
-        // The first of two records with one key counts, also behind a blank line; a record cut
-        // short reads its missing counters as 0.
-        InstalledTree tree;
-        tree.write(listPath, doe() + "\r\n" + smith() + "Mr.;Smith;John;03.02.1950;9;9;9;9;9;9;9;9;9;9\r\n"
-                                 + "Mr.;Short;Rec;01.01.2000;4;x\r\n");
-        const auto record = PatientList::standard().find("Smith John 03.02.1950");
+        const PatientList list = PatientList::standard();
+        QCOMPARE(list.loadKeys(), keys);
+        const auto record = list.find(keys.first());
         QVERIFY(record.has_value());
-        QCOMPARE(record->size(), PatientList::fieldCount);
-        QCOMPARE(record->at(4), QStringLiteral("0"));
-        QVERIFY(!PatientList::standard().find("Smith John 03.02.1951").has_value());
-        const auto cut = PatientList::standard().find("Short Rec 01.01.2000");
-        QVERIFY(cut.has_value());
-        QCOMPARE(PatientList::intField(*cut, PatientList::sessionField(1)), 4);
-        QCOMPARE(PatientList::intField(*cut, PatientList::sessionField(2)), 0);
-        QCOMPARE(PatientList::intField(*cut, PatientList::sessionField(7)), 0);
+        QStringList sessions;
+        for (int task = 1; task <= 7; ++task)
+            sessions << QString::number(list.intField(*record, PatientList::sessionField(task)));
+        QTEST(sessions.join(QLatin1Char(' ')), "sessions");
+        QVERIFY(!list.find("Nobody 01.01.2000").has_value());
     }
 
     void rewrite_data()
@@ -135,9 +140,40 @@ private slots:
         QCOMPARE(tree.read(listPath), ok ? after : before);
         if (!ok)
             QVERIFY2(before.isNull() || diskLimit ? !error.isEmpty() : error.contains(key), qPrintable(error));
-        QVERIFY(!tree.exists("bin/_patients_list.txt"));
         QCOMPARE(QDir(tree.path("Parameters")).entryList(QDir::Files),
                  before.isNull() ? QStringList() : QStringList{"patients_list.txt"});
+    }
+
+    // What a name must not hold, an address may: emptiness, a slash, a dot; neither may hold
+    // what the records cannot.
+    void identityFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Identity::Fault>("nameFault");
+        QTest::addColumn<Identity::Fault>("assessorFault");
+        QTest::addColumn<QString>("offending");
+        using F = Identity::Fault;
+        QTest::newRow("three dots is a name") << "..." << F::None << F::None << "";
+        QTest::newRow("blanks only") << "   " << F::Empty << F::None << "";
+        QTest::newRow("slash") << "a/b" << F::PathSeparator << F::None << "/";
+        QTest::newRow("dot dot with blanks") << " .. " << F::DotName << F::None << "..";
+        QTest::newRow("last latin-1 letter")
+            << QStringLiteral("Zo\u00ff") << F::None << F::None << "";
+        const QString emoji = QStringLiteral("\U0001F600");
+        QTest::newRow("beyond the basic plane, one character")
+            << "Ann" + emoji + "a" << F::NotStorable << F::NotStorable << emoji;
+    }
+
+    void identityFields()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, offending);
+        const Identity::Check name = Identity::checkPatientName(text);
+        QTEST(name.fault, "nameFault");
+        QCOMPARE(name.offending, offending);
+        const Identity::Check assessor = Identity::checkAssessorField(text);
+        QTEST(assessor.fault, "assessorFault");
+        QCOMPARE(assessor.offending, assessor.ok() ? QString() : offending);
     }
 
     // An assessor file of 50 MB on one line: only what a record can hold is read, in bounded
