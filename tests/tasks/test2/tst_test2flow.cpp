@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "filesizelimit.h"
+#include "instructionsonly.h"
 #include "messageboxcatcher.h"
 #include "sessioncounting.h"
 #include "stimuli/drawwidgets.h"
@@ -125,57 +126,8 @@ private slots:
     {
         Run run;
         run.window->goTest2(0, true, false, false, false);
-        auto *next = run.get<QPushButton>("pb_next");
-        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
         // Three instruction sets: text, example, demonstration loop, end of the loop.
-        for (int click = 0; click < 10; ++click) {
-            QVERIFY2(run.window->isVisible() && next->isVisible(), qPrintable(QString::number(click)));
-            QTest::mouseClick(next, Qt::LeftButton);
-            run.key(Qt::Key_Space);   // no answer on instruction screens
-            run.key(Qt::Key_P);
-        }
-        run.checkLeftWithoutTrace(2);
-    }
-
-    // Blocks longer and shorter than 96 complete, and a second run appends its rows without
-    // headers; a third, left with Escape, ends in an "interrupted" row and leaves no result.
-    void completedRuns()
-    {
-        const int numbers[] = {100, 3};
-        Run run;
-        for (int r = 0; r < 2; ++r) {
-            run.context.setSessionNb_T2(5 + r);
-            run.go(false, numbers[r]);
-            for (int trial = 0; trial < numbers[r]; ++trial)
-                run.validTrial();
-            run.key(Qt::Key_Escape);   // leaves the results screen without a report
-        }
-        // The third run's panel (fixed duration) refuses settings out of range.
-        run.window->goTest2(0, false, false, true, true);
-        run.setField("le_timer03", QStringLiteral("250"));
-        QCOMPARE(run.get<QLineEdit>("le_timeTc")->text(), QStringLiteral("7550"));
-        run.setField("le_timer03", QStringLiteral("-5"));
-        run.setField("le_number", QStringLiteral("0"));
-        run.setField("le_timer01", QStringLiteral("abc"));
-        QCOMPARE(run.get<QLineEdit>("le_timer03")->text(), QStringLiteral("250"));
-        QCOMPARE(run.get<QLineEdit>("le_number")->text(), QStringLiteral("96"));
-        QCOMPARE(run.get<QLineEdit>("le_timer01")->text(), QStringLiteral("400"));
-        run.click("pb_go");
-        run.validTrial();
-        run.key(Qt::Key_Escape);
-        const auto rows = run.logRows();
-        QCOMPARE(rows.size(), 105);
-        QCOMPARE(rows.last(), QByteArray(";Mrs.;Zeller;Anna;05/06/1944;interrupted"));
-        const QList<QByteArray> results = run.tree.read("Results/results_T2.csv").split('\n');
-        QCOMPARE(results.size(), 4);   // header, two rows, empty after the last "\n"
-        QCOMPARE(results[0], QByteArray(RecordHeaders::resultsT2));
-        for (int r = 0; r < 2; ++r) {
-            QCOMPARE(fields(results[r + 1]).value(6), QByteArray::number(5 + r));
-            QCOMPARE(fields(results[r + 1]).value(10).toInt(), numbers[r]);
-        }
-        const QByteArray valid = run.tree.read("Results/valid-output.csv");
-        QCOMPARE(valid.count(RecordHeaders::trialLog), 1);
-        QCOMPARE(valid.count('\n'), 104);
+        checkInstructionsOnly(run, 10, 2);
     }
 
     void sessionCountingBothWays()
@@ -195,7 +147,10 @@ private slots:
     // conditions come in balanced triples and each condition's places in balanced groups of
     // eight; the asterisk shows only in alerted trials, the arrow only in oriented ones, pointing
     // where the target then appears; the fixation's jitter stays within its range. P and E during
-    // the cue-target interval pause or mark nothing: every trial is logged once, ranked.
+    // the cue-target interval pause or mark nothing: every trial is logged once, ranked. A
+    // second run, longer than 96 trials, appends its rows without headers; a third, whose panel
+    // refuses settings out of range, left with Escape, ends in an "interrupted" row and leaves no
+    // result. (The shorter block completes in the session counting.)
     void blockIsBalanced()
     {
         QFETCH(bool, withInstr);
@@ -242,9 +197,6 @@ private slots:
             run.key(Qt::Key_Space);
             run.step("sequence5");
         }
-        const auto rows = run.logRows();
-        QCOMPARE(rows.size(), 96);
-        QCOMPARE(fields(rows.last()).value(10), QByteArray("96"));
         for (int i = 0; i < 96; i += 3)
             QCOMPARE(QSet<int>(conditions.begin() + i, conditions.begin() + i + 3), (QSet<int>{1, 2, 3}));
         for (const QList<int> &cond : places) {   // 32 each, by the triples
@@ -262,6 +214,39 @@ private slots:
         // jitters: their range, not their spread, is what can be checked here.
         QVERIFY2(*low >= 400 && *high <= 1599 && *high - *low > 100,
                  qPrintable(QStringLiteral("%1 … %2").arg(*low).arg(*high)));
+        run.key(Qt::Key_Escape);   // leaves the results screen without a report
+        run.context.setSessionNb_T2(6);
+        run.go(false, 100);
+        for (int trial = 0; trial < 100; ++trial)
+            run.validTrial();
+        run.key(Qt::Key_Escape);
+        // The third run's panel (fixed duration).
+        run.window->goTest2(0, false, false, true, true);
+        run.setField("le_timer03", QStringLiteral("250"));
+        QCOMPARE(run.get<QLineEdit>("le_timeTc")->text(), QStringLiteral("7550"));
+        run.setField("le_timer03", QStringLiteral("-5"));
+        run.setField("le_number", QStringLiteral("0"));
+        run.setField("le_timer01", QStringLiteral("abc"));
+        QCOMPARE(run.get<QLineEdit>("le_timer03")->text(), QStringLiteral("250"));
+        QCOMPARE(run.get<QLineEdit>("le_number")->text(), QStringLiteral("96"));
+        QCOMPARE(run.get<QLineEdit>("le_timer01")->text(), QStringLiteral("400"));
+        run.click("pb_go");
+        run.validTrial();
+        run.key(Qt::Key_Escape);
+        const auto rows = run.logRows();
+        QCOMPARE(rows.size(), 96 + 100 + 2);
+        QCOMPARE(fields(rows[95]).value(10), QByteArray("96"));
+        QCOMPARE(rows.last(), QByteArray(";Mrs.;Zeller;Anna;05/06/1944;interrupted"));
+        const QList<QByteArray> results = run.tree.read("Results/results_T2.csv").split('\n');
+        QCOMPARE(results.size(), 4);   // header, two rows, empty after the last "\n"
+        QCOMPARE(results[0], QByteArray(RecordHeaders::resultsT2));
+        for (int r = 0; r < 2; ++r) {
+            QCOMPARE(fields(results[r + 1]).value(6), QByteArray::number(5 + r));
+            QCOMPARE(fields(results[r + 1]).value(10).toInt(), r ? 100 : 96);
+        }
+        const QByteArray valid = run.tree.read("Results/valid-output.csv");
+        QCOMPARE(valid.count(RecordHeaders::trialLog), 1);
+        QCOMPARE(valid.count('\n'), 1 + 96 + 100);
     }
 };
 

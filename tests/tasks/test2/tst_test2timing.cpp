@@ -57,10 +57,10 @@ struct TimedRun : Run, QObject
             std::this_thread::sleep_until(when);
             const Clock::time_point now = Clock::now();
             // Stamped like the window system's input, in ms of the monotonic clock.
-            const auto stamp = quint64(std::chrono::duration_cast<milliseconds>(now.time_since_epoch()).count());
+            const auto stamp = std::chrono::duration_cast<milliseconds>(now.time_since_epoch()).count();
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
                 auto *event = new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-                event->setTimestamp(stamp);
+                event->setTimestamp(quint64(stamp));
                 QCoreApplication::postEvent(receiver, event);
             }
             return now;
@@ -133,7 +133,7 @@ private slots:
         const int rt = first[20].toInt();
         if (anchor == "cue end" && sent.get() >= cueOff)
             QSKIP("the machine sent the press after the cue had ended");
-        const double expected = anticipation ? ms(sent.get() - cueOff) - 400 : ms(sent.get() - targetOn);
+        const double expected = ms(sent.get() - (anticipation ? cueOff + milliseconds(400) : targetOn));
         if (anticipation && expected >= 0)
             QSKIP("the machine sent the press after the target was due");
         QCOMPARE(first[29], QByteArray(anticipation ? "1" : "0"));

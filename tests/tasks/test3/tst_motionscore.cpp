@@ -1,5 +1,4 @@
 #include <cmath>
-#include <random>
 
 #include <QtTest>
 
@@ -65,28 +64,6 @@ private slots:
         QVERIFY(leftExtra != 0 || (m.fit.slope == 0 && std::isnan(m.fit.r2)));
         // A reaction time of 5000 ms is still valid in the test block, 5001 ms is an error.
         QVERIFY(!MotionScore::tooSlow(5000) && MotionScore::tooSlow(5001));
-    }
-
-    // In common motion eight cells of every group drift with the target; in lone motion one cell
-    // per group shares its way; independent cells never make an 8-of-9 group here. (The singles
-    // are checked in the flow suite.)
-    void groupDirections()
-    {
-        for (int subtask = 0; subtask < 3; ++subtask) {
-            std::mt19937 engine(subtask + 7);
-            const auto draw = [&engine](int k) { return int(engine() % unsigned(k)); };
-            for (int trial = 0; trial < 200; ++trial) {
-                const MotionField::Directions dir = MotionField::drawDirections(subtask, trial % 8, draw);
-                const int t = dir[MotionField::singleCell(trial % 8)];
-                for (int g = 0; g < 8; ++g) {
-                    int counts[4] = {};
-                    for (int c = 0; c < 9; ++c)
-                        ++counts[dir[9 * g + c]];
-                    const int most = *std::max_element(counts, counts + 4);
-                    QVERIFY(subtask == 0 ? most < 8 : subtask == 1 ? counts[t] == 8 : counts[t] == 1);
-                }
-            }
-        }
     }
 
     void gratingsAtTick_data()

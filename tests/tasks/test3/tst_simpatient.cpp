@@ -25,6 +25,7 @@ private slots:
             return;
         int errors = 0;
         for (const auto &f : run.trials) {
+            QCOMPARE(f[9], QByteArray("1"));   // the main window's mode
             QVERIFY(f[11].isEmpty());
             QVERIFY2(sides[1].contains(f[24]), f[24].constData());
             errors += f[29] == "1";

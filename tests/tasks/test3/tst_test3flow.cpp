@@ -1,11 +1,15 @@
+#include <algorithm>
 #include <cmath>
 
 #include <QtTest>
 
+#include "instructionsonly.h"
 #include "sessioncounting.h"
 #include "stimuli/drawwidgets.h"
 #include "tasks/test3/motionfieldview.h"
 #include "tasks/test3/test3.h"
+
+using namespace MotionField;
 
 namespace {
 const QByteArray patientRecord = "Mr.;Weber;Karl;17.09.1950;0;0;2;0;0;0;0;0;0;0\r\n";
@@ -21,7 +25,7 @@ int placeOf(const Test3 &task)
 
 int directionOf(const Test3 &task)
 {
-    return task.findChild<MotionFieldView *>()->directions()[MotionField::singleCell(placeOf(task))];
+    return task.findChild<MotionFieldView *>()->directions()[singleCell(placeOf(task))];
 }
 
 // Motion, arrow, Space and the target's direction by its arrow key, then the trial's end.
@@ -117,37 +121,44 @@ private slots:
         const auto f = fields(run.logRows().value(0));
         const int rt = f.value(22).toInt();
         QVERIFY2(f.value(22).isEmpty() == (how == "E") && rt >= rtMin && rt <= rtMax, f.value(22).constData());
-        QCOMPARE(f.value(23), QByteArray(MotionField::placeName(place)));
-        QCOMPARE(f.value(24), QByteArray(MotionField::directionName(direction)));
+        QCOMPARE(f.mid(23, 2), (QByteArrayList{placeName(place), directionName(direction)}));
         QCOMPARE(f.value(29), how == "right" ? "0" : "1");
     }
 
     void subtaskDirections_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("sharing");   // singles drifting the target's way; 0: as they fall
-        QTest::newRow("mode 1: independent") << 1 << 0;
-        QTest::newRow("mode 2: common motion") << 2 << 7;
-        QTest::newRow("mode 3: lone motion") << 3 << 1;
+        // Singles, and cells of each group of nine, drifting the target's way; 0: as they fall.
+        QTest::addColumn<int>("sharing");
+        QTest::addColumn<int>("inGroup");
+        QTest::newRow("mode 1: independent") << 1 << 0 << 0;
+        QTest::newRow("mode 2: common motion") << 2 << 7 << 8;
+        QTest::newRow("mode 3: lone motion") << 3 << 1 << 1;
     }
 
     // The main window's mode 1 gives every cell its own direction; in common motion the target
-    // drifts with all singles but one, in lone motion it is the only single drifting its way.
+    // drifts with all singles but one and with eight cells of every group, in lone motion it is
+    // the only single drifting its way, and one cell of every group drifts so.
     void subtaskDirections()
     {
         QFETCH(int, mode);
         QFETCH(int, sharing);
+        QFETCH(int, inGroup);
         Run run;
         run.go(mode);
         QSet<int> seen;
         for (int trial = 0; trial < 10; ++trial) {
             run.toArrow();
+            const Directions dir = run.field()->directions();
+            const int target = directionOf(*run.window);
             int same = 0;
-            for (int k = 0; k < 8; ++k)
-                same += run.field()->directions()[MotionField::singleCell(k)] == directionOf(*run.window);
+            for (int k = 0; k < singleCount; ++k)
+                same += dir[singleCell(k)] == target;
             seen << same;
+            for (int g = 0; g < groupCount && inGroup; ++g)
+                QCOMPARE(int(std::count(dir.begin() + 9 * g, dir.begin() + 9 * g + 9, target)), inGroup);
             run.key(Qt::Key_Space);
-            run.key(answerKeys[directionOf(*run.window)]);
+            run.key(answerKeys[target]);
             run.step("sequence6");
         }
         if (sharing)
@@ -166,14 +177,14 @@ private slots:
         Run run;
         run.window->goTest3(1, false, true, true, false);
         run.setField("le_timer02", QStringLiteral("3000"));
-        auto *go = run.get<QPushButton>("pb_go");
-        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("TRAINING"));
-        QTest::mouseClick(go, Qt::LeftButton);
+        auto *mode = run.get<QLabel>("lbl_mode");
+        QCOMPARE(mode->text(), QStringLiteral("TRAINING"));
+        run.click("pb_go");
         for (int trial = 0; trial < 5; ++trial)
             validTrial(run.window.get());
-        QVERIFY(go->isVisible() && !run.get<QLabel>("lbl_mode")->isVisible());
+        QVERIFY(run.get<QPushButton>("pb_go")->isVisible() && !mode->isVisible());
         QCOMPARE(run.tree.read("Results/output.csv"), trialLogHeader());
-        QTest::mouseClick(go, Qt::LeftButton);
+        run.click("pb_go");
         auto *elapsed = run.get<QLineEdit>("le_elapsed");
         const QString trainingRt = elapsed->text();
         run.key(Qt::Key_Space);   // still field
@@ -183,7 +194,7 @@ private slots:
         run.key(Qt::Key_Right);
         QVERIFY(!run.buttonsUp() && elapsed->text() == trainingRt);
         run.step("sequence2");
-        run.key(Qt::Key_Left);    // arrow up: not an answer
+        run.key(answerKeys[(directionOf(*run.window) + 2) % 4]);   // arrow up: not an answer
         const int step = run.field()->step();
         QTest::qWait(150);
         QVERIFY2(!run.buttonsUp() && run.field()->step() >= step + 5, "the gratings drift while the arrow is up");
@@ -197,33 +208,20 @@ private slots:
         run.key(answerKeys[directionOf(*run.window)]);
         QVERIFY(!run.buttonsUp());
         run.step("sequence6");
-        const auto rows = run.logRows();
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(fields(rows[0]).value(29), QByteArray("0"));
+        QCOMPARE(run.logRows().size(), 1);
+        QCOMPARE(fields(run.logRows()[0]).value(29), QByteArray("0"));
     }
 
     void instructionsOnlyWritesNothing()
     {
         Run run;
         run.window->goTest3(1, true, false, false, false);
-        auto *next = run.get<QPushButton>("pb_next");
-        QCOMPARE(run.get<QLabel>("lbl_mode")->text(), QStringLiteral("INSTRUCTIONS"));
-        for (int click = 0; click < 9; ++click) {
-            QVERIFY2(run.window->isVisible() && next->isVisible(), qPrintable(QString::number(click)));
-            QTest::mouseClick(next, Qt::LeftButton);
-            run.key(Qt::Key_Space);
-            run.key(Qt::Key_P);
-        }
-        run.checkLeftWithoutTrace(3);
+        checkInstructionsOnly(run, 9, 3);
     }
 
-    // The main window starts the task in mode 1.
     void sessionCountingBothWays()
     {
-        checkSessionCounting<Test3>(patientRecord, 3, 2, [](Test3 *task) {
-            QCOMPARE(child<QLineEdit>(*task, "le_subtask")->text(), QStringLiteral("1"));
-            validTrial(task);
-        });
+        checkSessionCounting<Test3>(patientRecord, 3, 2, validTrial);
     }
 
     void fieldLooksLikeStimulusWidgets_data()
@@ -232,45 +230,42 @@ private slots:
         QTest::addColumn<int>("step");
         for (int d = 0; d < 4; ++d) {
             for (int step : {0, 8, 29})
-                QTest::addRow("%s, step %d", MotionField::directionName(d), step) << d << step;
+                QTest::addRow("%s, step %d", directionName(d), step) << d << step;
         }
     }
 
     // The field's view shows every cell exactly as a white square under two moving grating
-    // widgets would, at every step of the drift.
+    // widgets would, at every step of the drift, on the task's black screen.
     void fieldLooksLikeStimulusWidgets()
     {
         QFETCH(int, direction);
         QFETCH(int, step);
         const QPoint centre(400, 400);
-        // On the task's black screen.
-        const auto render = [](QWidget &screen) {
-            QImage image(screen.size(), QImage::Format_RGB32);
-            image.fill(Qt::black);
-            screen.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-            return image;
-        };
-        QWidget widgets;
-        widgets.resize(800, 800);
         QWidget painted;
-        painted.resize(800, 800);
         auto *view = new MotionFieldView(&painted);
         view->placeAround(centre);
-        MotionField::Directions all;
+        Directions all;
         all.fill(direction);
         view->setDirections(all);
         view->setStep(step);
-        for (int cell = 0; cell < MotionField::cellCount; ++cell) {
-            auto *square = new DrawRectangle(&widgets);
-            square->setGeometry(QRect(centre + MotionField::squareTopLeft(cell), QSize(42, 42)));
-            auto *horizontal = new DrawLineH(&widgets);
-            horizontal->setGeometry(
-                QRect(centre + MotionField::horizontalGratingTopLeft(cell, direction, step), QSize(48, 48)));
-            auto *vertical = new DrawLineV(&widgets);
-            vertical->setGeometry(
-                QRect(centre + MotionField::verticalGratingTopLeft(cell, direction, step), QSize(48, 48)));
+        QWidget widgets;
+        const auto place = [&](QWidget *widget, QPoint topLeft, int side) {
+            widget->setGeometry(QRect(centre + topLeft, QSize(side, side)));
+        };
+        for (int cell = 0; cell < cellCount; ++cell) {
+            place(new DrawRectangle(&widgets), squareTopLeft(cell), 42);
+            place(new DrawLineH(&widgets), horizontalGratingTopLeft(cell, direction, step), 48);
+            place(new DrawLineV(&widgets), verticalGratingTopLeft(cell, direction, step), 48);
         }
-        QCOMPARE(render(painted), render(widgets));
+        QList<QImage> images;
+        for (QWidget *screen : {&painted, &widgets}) {
+            screen->resize(800, 800);
+            QImage image(screen->size(), QImage::Format_RGB32);
+            image.fill(Qt::black);
+            screen->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            images << image;
+        }
+        QCOMPARE(images[0], images[1]);
     }
 };
 
