@@ -9,74 +9,51 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/kestrova.h"
-#include "calibration/calibration.h"
 #include "messageboxcatcher.h"
-#include "patients/patientlist.h"
-#include "taskrun.h"
 #include "reports/result.h"
+#include "taskrun.h"
 #include "tasks/test2/test2.h"
-
-namespace {
-// The first patient of the list, with the attention task's session raised.
-void chooseFirstPatient(Calibration &context)
-{
-    QFile list(PatientList::standard().path());
-    const QByteArray record = list.open(QIODevice::ReadOnly) ? list.readLine() : QByteArray();
-    if (fields(record).size() < PatientList::fieldCount)
-        std::exit(3);
-    choosePatient(record);
-    context.setSessionNb_T2(fields(record).value(PatientList::sessionField(2)).toInt() + 1);
-}
-
-void trial(Test2 &task)
-{
-    for (const char *slot : {"sequence1", "sequence2", "sequence3"})
-        QMetaObject::invokeMethod(&task, slot);
-    QTest::keyClick(&task, Qt::Key_Space);
-    QMetaObject::invokeMethod(&task, "sequence5");
-}
-
-void waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(50);
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QString mode = QString::fromLocal8Bit(argc > 1 ? argv[1] : "");
     MessageBoxCatcher boxes;
-    int status = 0;
+    bool done = true;
     if (mode == QLatin1String("start")) {
         Kestrova window;
         window.show();
         // Until the reports of the completed runs are filed and their records are gone.
-        waitFor([] { return QDir(QStringLiteral("../Results")).entryList({"pending-run-*"}).isEmpty(); }, 60000);
+        QTest::qWaitFor([] {
+            return QDir(QStringLiteral("../Results")).entryList({"pending-run-*"}).isEmpty();
+        }, 60000);
         QTest::qWait(300);
     } else {
+        // The first patient of the list, with the attention task's session raised.
         Calibration context;
-        chooseFirstPatient(context);
+        QFile list(PatientList::standard().path());
+        const QByteArray record = list.open(QIODevice::ReadOnly) ? list.readLine() : QByteArray();
+        if (fields(record).size() < PatientList::fieldCount)
+            return 3;
+        choosePatient(record);
+        context.setSessionNb_T2(fields(record).value(PatientList::sessionField(2)).toInt() + 1);
         Test2 task;
         task.goTest2(0, false, false, true, false);
+        const bool block = mode == QLatin1String("block");
+        const int trials = block ? 2 : QString::fromLocal8Bit(argv[2]).toInt();
         auto *number = task.findChild<QLineEdit *>(QStringLiteral("le_number"));
-        const int trials = mode == QLatin1String("block") ? 2 : QString::fromLocal8Bit(argv[2]).toInt();
-        number->setText(QString::number(mode == QLatin1String("block") ? 96 : trials));
+        number->setText(QString::number(block ? 96 : trials));
         emit number->editingFinished();
         QTest::mouseClick(task.findChild<QPushButton *>(QStringLiteral("pb_go")), Qt::LeftButton);
-        for (int i = 0; i < trials; ++i)
-            trial(task);
-        if (mode == QLatin1String("block")) {
+        for (int i = 0; i < trials; ++i) {
+            for (const char *slot : {"sequence1", "sequence2", "sequence3"})
+                QMetaObject::invokeMethod(&task, slot);
+            QTest::keyClick(&task, Qt::Key_Space);
+            QMetaObject::invokeMethod(&task, "sequence5");
+        }
+        if (block) {
             std::printf("in-block\n");
             std::fflush(stdout);
             QTest::qWait(60000);
@@ -85,10 +62,9 @@ int main(int argc, char *argv[])
         bool filed = false;
         QObject::connect(task.findChild<Result *>(), &Result::filed, &app, [&filed] { filed = true; });
         QTest::mouseClick(task.findChild<QPushButton *>(QStringLiteral("pb_mainMenu")), Qt::LeftButton);
-        waitFor([&filed] { return filed; }, 60000);
-        status = filed ? 0 : 5;
+        done = QTest::qWaitFor([&filed] { return filed; }, 60000);
     }
     for (const QString &text : boxes.texts)
         std::printf("box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char('|'))));
-    return status;
+    return done ? 0 : 5;
 }
