@@ -36,13 +36,11 @@ private slots:
             QVERIFY(startedUp(first));
             QTest::qWait(50);
             QCOMPARE(boxes.count(), 0);
-            QCOMPARE(Calibration().isHorzPitch(), 0);
             for (const char *folder : {"Archives", "Parameters", "Results"})
                 QVERIFY2(QFileInfo(tree.path(QString::fromLatin1(folder))).isDir(), folder);
             QVERIFY(tree.exists("Parameters/patients_list.txt"));
             QCOMPARE(tree.read("Parameters/patients_list.txt"), QByteArray());
             QCOMPARE(tree.read("Results/output.csv"), trialLogHeader);
-            QCOMPARE(child<QComboBox>(first, "cob_patientName")->count(), 0);
         }
         // A second start leaves the trial log as the sessions left it.
         const QByteArray log = trialLogHeader + "x;Mr.;A;B;01/01/2000;4;1\n";
@@ -81,8 +79,8 @@ private slots:
     }
 
     // The window opens with the assessor shown and everything patient-bound disabled, the second
-    // row of tasks showing only while the subtask box is ticked; a step just after it loads the
-    // screen parameters and enables the patient combo and the Users menu.
+    // row of tasks showing only while the subtask box is ticked; a step just after it enables the
+    // patient combo (the preference suite checks the screen parameters the step loads).
     // Choosing a patient from the sorted combo shows the stored sessions and enables the tasks.
     // Starting a task counts its session at once (the list is written when the run completes); a
     // task window closed without a completed run gives the session back within a poll. Every
@@ -107,8 +105,6 @@ private slots:
         QCOMPARE(combo->itemText(1), QStringLiteral("Zeller Anna 05.06.1944"));
         QVERIFY(!combo->isEnabled());
         QVERIFY(!child<QAction>(window, "actionAdd_patient")->isEnabled());
-        Calibration cal;
-        QCOMPARE(cal.isHorzPitch(), 0);
         window.show();
         for (bool ticked : {false, true, false}) {
             child<QCheckBox>(window, "cb_subTask")->setChecked(ticked);
@@ -121,18 +117,12 @@ private slots:
         }
 
         QVERIFY(startedUp(window));
-        QCOMPARE(cal.isHorzPitch(), 250);
-        QCOMPARE(cal.isVertPitch(), 125);
-        QCOMPARE(cal.isFrequency(), 1);
-        for (const char *action : {"actionAdd_patient", "actionAssessor", "actionPreferences"})
-            QVERIFY2(child<QAction>(window, action)->isEnabled(), action);
         QVERIFY(!child<QAction>(window, "actionPrevious_reports")->isEnabled());
-        QTest::qWait(50);
-        QCOMPARE(boxes.count(), 0);
 
         // The chosen names and birth date reach the records, where the end-to-end runs read them.
         combo->setCurrentIndex(0);
         emit combo->activated(0);
+        Calibration cal;
         QCOMPARE(cal.isPatientName(), QStringLiteral("Adams Bob 01.01.1950"));
         QCOMPARE(cal.isGender(), QStringLiteral("Mr."));
         QVERIFY(child<QAction>(window, "actionPrevious_reports")->isEnabled());
@@ -169,8 +159,7 @@ private slots:
         cal.setDob(QDate(1950, 2, 3));
         cal.setNewPatient(true);
         cal.setAssessor(true);
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 1000);
-        QCOMPARE(boxes.titles.first(), QStringLiteral("Error"));
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.titles, QStringList{"Error"}, 1000);
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Failed to open patients_list.txt\n")));
         QCOMPARE(child<QComboBox>(window, "cob_patientName")->currentText(), QStringLiteral("Smith John 03.02.1950"));
         // The tick ended at the failure; the assessor check runs at the next tick.
