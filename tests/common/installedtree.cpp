@@ -1,8 +1,6 @@
 #include "installedtree.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 #include "context/sharedcontext.h"
@@ -26,22 +24,10 @@ InstalledTree::~InstalledTree()
     SharedContext::reset();
 }
 
-QString InstalledTree::root() const
-{
-    return m_dir.path();
-}
-
-QString InstalledTree::path(const QString &relative) const
-{
-    return QDir(m_dir.path()).filePath(relative);
-}
-
 QByteArray InstalledTree::read(const QString &relative) const
 {
     QFile file(path(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void InstalledTree::write(const QString &relative, const QByteArray &data) const
@@ -51,11 +37,6 @@ void InstalledTree::write(const QString &relative, const QByteArray &data) const
     QFile file(info.absoluteFilePath());
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
     QCOMPARE(file.write(data), data.size());
-}
-
-bool InstalledTree::exists(const QString &relative) const
-{
-    return QFileInfo::exists(path(relative));
 }
 
 void InstalledTree::block(const QString &relative) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -17,13 +19,13 @@ public:
     InstalledTree(const InstalledTree &) = delete;
     InstalledTree &operator=(const InstalledTree &) = delete;
 
-    QString root() const;
+    QString root() const { return m_dir.path(); }
     // Absolute path of a file relative to the root, e.g. "Parameters/patients_list.txt".
-    QString path(const QString &relative) const;
+    QString path(const QString &relative) const { return QDir(m_dir.path()).filePath(relative); }
 
     QByteArray read(const QString &relative) const;
     void write(const QString &relative, const QByteArray &data) const;
-    bool exists(const QString &relative) const;
+    bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
     // Puts a folder where a file is expected: no one can open or replace it, root included.
     void block(const QString &relative) const;
     // Copies a built translation ("kestrova_fr.qm") into Languages/<Lang>/.

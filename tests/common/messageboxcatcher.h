@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 
@@ -11,16 +13,35 @@ class MessageBoxCatcher : public QObject
     Q_OBJECT
 
 public:
-    explicit MessageBoxCatcher(QObject *parent = nullptr);
+    explicit MessageBoxCatcher(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+        m_timer.callOnTimeout(this, &MessageBoxCatcher::poll);
+        m_timer.start(10);
+    }
 
     QStringList titles;
     QStringList texts;
 
     int count() const { return texts.size(); }
-    void clear();
+    void clear()
+    {
+        titles.clear();
+        texts.clear();
+    }
 
 private:
-    void poll();
+    void poll()
+    {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
+                titles << box->windowTitle();
+                texts << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        }
+    }
 
     QTimer m_timer;
 };

@@ -15,20 +15,15 @@ private slots:
         QTest::addColumn<int>("subtask");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("target");
-        QTest::addColumn<QByteArrayList>("clicks");   // "c<button>" or "p<position>", in order
+        QTest::addColumn<QString>("clicks");   // "c<button>" or "p<position>", in order
         QTest::addColumn<bool>("correct");
         QTest::addColumn<int>("errorCode");
-        QTest::addColumn<QByteArrayList>("texts");    // figure, central answer, position, position answer
-        QTest::newRow("IdL answered identical") << 0 << 5 << 0 << QByteArrayList{"c0"} << true << 0
-                                                << QByteArrayList{"IdL", "Id", "", ""};
-        QTest::newRow("ShR answered identical") << 0 << 1 << 0 << QByteArrayList{"c0"} << false << 1
-                                                << QByteArrayList{"ShR", "Id", "", ""};
-        QTest::newRow("peripheral ignores central buttons") << 1 << 3 << 4 << QByteArrayList{"c3", "p4"} << true << 0
-                                                            << QByteArrayList{"", "", "MR", "MR"};
-        QTest::newRow("dual: position wrong first, central right") << 2 << 2 << 0 << QByteArrayList{"p1", "c2"} << false
-                                                                   << 2 << QByteArrayList{"CnR", "Cn", "TL", "ML"};
-        QTest::newRow("dual: both wrong") << 2 << 0 << 2 << QByteArrayList{"c1", "p3"} << false << 3
-                                          << QByteArrayList{"IdR", "Sh", "BL", "TR"};
+        QTest::addColumn<QString>("texts");    // figure; central answer; position; position answer
+        QTest::newRow("IdL answered identical") << 0 << 5 << 0 << "c0" << true << 0 << "IdL;Id;;";
+        QTest::newRow("ShR answered identical") << 0 << 1 << 0 << "c0" << false << 1 << "ShR;Id;;";
+        QTest::newRow("peripheral ignores central buttons") << 1 << 3 << 4 << "c3 p4" << true << 0 << ";;MR;MR";
+        QTest::newRow("dual: position wrong first") << 2 << 2 << 0 << "p1 c2" << false << 2 << "CnR;Cn;TL;ML";
+        QTest::newRow("dual: both wrong") << 2 << 0 << 2 << "c1 p3" << false << 3 << "IdR;Sh;BL;TR";
     }
 
     void scoring()
@@ -36,21 +31,22 @@ private slots:
         QFETCH(int, subtask);
         QFETCH(int, code);
         QFETCH(int, target);
-        QFETCH(QByteArrayList, clicks);
+        QFETCH(QString, clicks);
         Trial trial;
         trial.begin(subtask);
-        for (int i = 0; i < clicks.size(); ++i) {
+        for (const QString &click : clicks.split(QLatin1Char(' '))) {
             QVERIFY(!trial.complete());
-            const int which = clicks[i].mid(1).toInt();
-            if (clicks[i][0] == 'c')
-                trial.answerCentral(which, code);
+            if (click[0] == QLatin1Char('c'))
+                trial.answerCentral(click.mid(1).toInt(), code);
             else
-                trial.answerPosition(which, target);
+                trial.answerPosition(click.mid(1).toInt(), target);
         }
         QVERIFY(trial.complete());
         QTEST(trial.correct(), "correct");
         QTEST(trial.errorCode(), "errorCode");
-        QTEST((QByteArrayList{trial.figure(), trial.centralAnswer(), trial.position(), trial.positionAnswer()}), "texts");
+        const QByteArrayList texts{trial.figure(), trial.centralAnswer(), trial.position(),
+                                   trial.positionAnswer()};
+        QTEST(QString::fromLatin1(texts.join(';')), "texts");
     }
 
     void geometry_data()

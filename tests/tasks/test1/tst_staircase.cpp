@@ -51,21 +51,21 @@ private slots:
     void training_data()
     {
         QTest::addColumn<int>("stored");
-        QTest::addColumn<QByteArray>("answers");
+        QTest::addColumn<QString>("answers");
         QTest::addColumn<int>("exposure");   // after the block
         QTest::addColumn<bool>("passed");
         QTest::addColumn<int>("kept");        // the patient list's value afterwards
-        QTest::newRow("all right: down to 17") << 0 << QByteArray("++++++++++") << 17 << true << 17;
-        QTest::newRow("right tenth trial does not lower") << 0 << QByteArray("---------+") << 4633 << false << 0;
-        QTest::newRow("once below the top is a pass") << 0 << QByteArray("+---------") << 4633 << true << 4633;
-        QTest::newRow("trained, failing this time") << 150 << QByteArray("----------") << 4633 << false << 0;
-        QTest::newRow("up and down") << 150 << QByteArray("++-+") << 283 << true << 283;
+        QTest::newRow("all right: down to 17") << 0 << "++++++++++" << 17 << true << 17;
+        QTest::newRow("right tenth does not lower") << 0 << "---------+" << 4633 << false << 0;
+        QTest::newRow("once below the top is a pass") << 0 << "+---------" << 4633 << true << 4633;
+        QTest::newRow("trained, failing this time") << 150 << "----------" << 4633 << false << 0;
+        QTest::newRow("up and down") << 150 << "++-+" << 283 << true << 283;
     }
 
     void training()
     {
         QFETCH(int, stored);
-        QFETCH(QByteArray, answers);
+        QFETCH(QString, answers);
         Staircase s;
         s.enter(stored, true);
         s.startTraining();
@@ -96,10 +96,11 @@ private slots:
         QTest::newRow("turns")
             << 0 << 1133 << "+-+--+" << "15,14,15,14,15,16,15" << 6 << 1133 << "15,16" << "14,14";
         QTest::newRow("touching 21 three times") << 0 << 1133 << "--------"
-                                                 << "15,16,17,18,19,20,21,20,21,20,21,20" << 11 << 4633
-                                                 << "21,21,21" << "20,20";
-        QTest::newRow("touching 0 twice") << 0 << 283 << "+++++++++++" << "10,9,8,7,6,5,4,3,2,1,0,1,0,1"
-                                          << 13 << 17 << "1" << "0,0";
+                                                 << "15,16,17,18,19,20,21,20,21,20,21,20" << 11
+                                                 << 4633 << "21,21,21" << "20,20";
+        QTest::newRow("touching 0 twice")
+            << 0 << 283 << "+++++++++++" << "10,9,8,7,6,5,4,3,2,1,0,1,0,1" << 13 << 17 << "1"
+            << "0,0";
     }
 
     void testRule()
@@ -141,31 +142,29 @@ private slots:
     void runOutcome_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("exposure");          // every subtask's entry
-        QTest::addColumn<QStringList>("answers");   // per subtask, the trials run in turn
+        QTest::addColumn<int>("exposure");      // every subtask's entry
+        QTest::addColumn<QString>("answers");   // per subtask, split by '/', the trials run in turn
         QTest::addColumn<int>("outcome");
         // The central subtask at the end: count, sup, inf, boundary levels in the upper and in
         // the lower cluster, exposure.
         QTest::addColumn<QString>("central");
-        const QString alternating = QString("+-").repeated(10);
-        const QString drifting = QString("+++--").repeated(10);
+        const QString alt = QString("+-").repeated(10);
+        const QString drift = QString("+++--").repeated(10);
+        const int running = int(ExposureRun::Outcome::Continue);
         const int stopped = int(ExposureRun::Outcome::Stopped);
         const int unstable = int(ExposureRun::Outcome::Unstable);
-        QTest::newRow("central alternating") << 1 << 1133 << QStringList{alternating} << stopped
-                                             << "20 1133.00 850.00 0 0 981";
-        QTest::newRow("central always right at the floor") << 1 << 17 << QStringList{QString(12, '+')}
-                                                           << stopped << "20 17.00 17.00 0 4 17";
-        QTest::newRow("central always wrong at the top") << 1 << 4633 << QStringList{QString(12, '-')}
-                                                         << stopped << "20 4633.00 4633.00 4 0 4633";
-        QTest::newRow("battery: one still running")
-            << 0 << 1133 << QStringList{alternating, alternating, drifting.left(20)}
-            << int(ExposureRun::Outcome::Continue) << "20 1133.00 850.00 0 0 1133";
-        QTest::newRow("battery: all three stop") << 0 << 1133 << QStringList{alternating, alternating, alternating}
-                                                 << stopped << "20 1133.00 850.00 0 0 981";
-        QTest::newRow("50th trial unstable although the clusters just formed")
-            << 1 << 1133 << QStringList{QString(41, 'm') + "+-+-+-+-+"} << unstable << "50 0.00 0.00 0 0 850";
-        QTest::newRow("battery: unstable when all three reach 50")
-            << 0 << 1133 << QStringList{drifting, drifting, drifting} << unstable << "50 0.00 0.00 0 0 67";
+        QTest::newRow("alternating") << 1 << 1133 << alt << stopped << "20 1133 850 0 0 981";
+        QTest::newRow("floor") << 1 << 17 << "++++++++++" << stopped << "20 17 17 0 4 17";
+        QTest::newRow("top") << 1 << 4633 << "----------" << stopped << "20 4633 4633 4 0 4633";
+        QTest::newRow("battery, one running")
+            << 0 << 1133 << alt + '/' + alt + '/' + drift.left(20) << running
+            << "20 1133 850 0 0 1133";
+        QTest::newRow("battery, all three stop")
+            << 0 << 1133 << alt + '/' + alt + '/' + alt << stopped << "20 1133 850 0 0 981";
+        QTest::newRow("unstable at the 50th trial although the clusters just formed")
+            << 1 << 1133 << QString(41, 'm') + "+-+-+-+-+" << unstable << "50 0 0 0 0 850";
+        QTest::newRow("battery unstable when all three reach 50")
+            << 0 << 1133 << drift + '/' + drift + '/' + drift << unstable << "50 0 0 0 0 67";
     }
 
     // The trials of the subtasks interleaved as a battery runs them; the run's outcome after
@@ -176,29 +175,25 @@ private slots:
     {
         QFETCH(int, mode);
         QFETCH(int, exposure);
-        QFETCH(QStringList, answers);
+        QFETCH(QString, answers);
+        const QStringList trials = answers.split(QLatin1Char('/'));
         ExposureRun run;
         run.enter(mode, {exposure, exposure, exposure}, false);
         run.startTest(0);
         auto got = ExposureRun::Outcome::Continue;
         for (int i = 0; i < 50 && got == ExposureRun::Outcome::Continue; ++i) {
             for (int s = 0; s < 3 && got == ExposureRun::Outcome::Continue; ++s) {
-                if (i >= answers.value(s).size())
+                if (i >= trials.value(s).size())
                     continue;
-                answer(run[s], answers[s][i].toLatin1());
+                answer(run[s], trials[s][i].toLatin1());
                 got = run.endOfTrial(s);
             }
         }
         QTEST(int(got), "outcome");
         QCOMPARE(run.complete(), got == ExposureRun::Outcome::Stopped);
         const Staircase &c = run[0];
-        QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                  .arg(c.count())
-                  .arg(c.sup(), 0, 'f', 2)
-                  .arg(c.inf(), 0, 'f', 2)
-                  .arg(c.limitSup())
-                  .arg(c.limitInf())
-                  .arg(c.exposure()),
+        QTEST(QString::asprintf("%d %g %g %d %d %d", c.count(), c.sup(), c.inf(), c.limitSup(),
+                                c.limitInf(), c.exposure()),
               "central");
     }
 };

@@ -49,20 +49,26 @@ private slots:
         QTest::addColumn<bool>("withTraining");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("horzPitch");
-        QTest::addColumn<QString>("refusal");     // empty: the run starts
-        QTest::addColumn<QString>("exposures");   // shown for central, peripheral, dual
+        QTest::addColumn<QString>("refusal");   // empty: the run starts
+        QTest::addColumn<QString>("clicks");    // the first trial's answer buttons, in order
         const char *untrained = "Unable to start!\nPlease undergo training!";
         const char *uncalibrated = "The screen is not calibrated.\nPlease calibrate it first (Preferences).";
         QTest::newRow("battery, peripheral untrained") << 0 << false << "80;0;250" << 250 << untrained << "";
         QTest::newRow("peripheral, untrained") << 2 << false << "80;0;250" << 250 << untrained << "";
-        QTest::newRow("peripheral only matters") << 2 << false << "0;150;0" << 200 << "" << "0;150;0";
-        QTest::newRow("training restarts") << 0 << true << "80;0;250" << 200 << "" << "1133;4633;1133";
         QTest::newRow("uncalibrated screen") << 1 << false << "80;150;250" << 0 << uncalibrated << "";
+        QTest::newRow("training restarts") << 0 << true << "80;0;250" << 200 << "" << "";
+        QTest::newRow("peripheral only matters") << 2 << false << "0;150;0" << 200 << "" << "pb_pos3";
+        QTest::newRow("central") << 1 << false << "80;150;250" << 200 << "" << "pb_size";
+        QTest::newRow("dual, position first") << 3 << false << "80;150;250" << 200 << "" << "pb_pos1 pb_shape";
+        QTest::newRow("dual, central first") << 3 << false << "80;150;250" << 200 << "" << "pb_contrast pb_pos4";
     }
 
-    // A refused start tells the assessor why and leaves every file alone; a run that starts shows
-    // its entry exposures and its stimuli at their sizes in pixels of 0.2 by 0.25 mm: arrows 187.5
-    // pixels wide, an exact half, rounded down.
+    // A refused start tells the assessor why and leaves every file alone. A run that starts shows
+    // its entry exposures (the stored ones; with training 1133 ms for a trained subtask, else
+    // 4633 ms) and its stimuli at their sizes in pixels of 0.2 by 0.25 mm: arrows 187.5 pixels
+    // wide, an exact half, rounded down. On the task's own timers only the subtask's answer
+    // buttons appear, each half is answered once in any order, and the row counts the trial at
+    // the stored exposure, its answer time from the buttons' onset.
     void start()
     {
         QFETCH(int, mode);
@@ -70,7 +76,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, horzPitch);
         QFETCH(QString, refusal);
-        QFETCH(QString, exposures);
+        QFETCH(QString, clicks);
         Run run(stored.toLatin1());
         SharedContext::instance().screen.horzPitch = horzPitch;
         run.start(mode, withTraining);
@@ -80,7 +86,8 @@ private slots:
             return;
         }
         QVERIFY(run.get<QPushButton>("pb_go")->isVisible());
-        QCOMPARE(run.exposure(1) + ';' + run.exposure(2) + ';' + run.exposure(3), exposures);
+        QCOMPARE(run.exposure(1) + ';' + run.exposure(2) + ';' + run.exposure(3),
+                 withTraining ? QStringLiteral("1133;4633;1133") : stored);
         QCOMPARE(run.get<QLabel>("lbl_mode")->isVisible(), withTraining);
         QMap<QByteArray, QList<QSize>> sizes;
         for (QWidget *w : run.window->findChildren<QWidget *>())
@@ -89,6 +96,24 @@ private slots:
         // Normal, turned and smaller on either side.
         QCOMPARE(sizes["DrawRectangle"], (QList<QSize>{{70, 62}, {62, 70}, {64, 56}, {70, 62}, {62, 70}, {64, 56}}));
         QCOMPARE(sizes["DrawGrayRectangle"] + sizes["DrawRoundedRectangle"], QList<QSize>(4, QSize(70, 62)));
+        if (clicks.isEmpty())
+            return;
+        run.click("pb_go");
+        const QStringList buttons = clicks.split(QLatin1Char(' '));
+        QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>(qPrintable(buttons[0]))->isVisible(), 3000);
+        for (const char *name : {"pb_uniform", "pb_shape", "pb_contrast", "pb_orientation", "pb_size"})
+            QCOMPARE(run.get<QPushButton>(name)->isVisible(), mode != 2);
+        QCOMPARE(run.get<QPushButton>("pb_pos0")->isVisible(), mode != 1);
+        for (const QString &name : buttons) {
+            QVERIFY(run.get<QPushButton>(qPrintable(name))->isVisible());
+            run.click(qPrintable(name));
+            QVERIFY(!run.get<QPushButton>(qPrintable(name))->isVisible());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 1, 3000);
+        const auto f = fields(run.logRows()[0]);
+        const QByteArray entry = stored.split(QLatin1Char(';'))[mode - 1].toLatin1();
+        QCOMPARE(f.mid(9, 4), (QList<QByteArray>{QByteArray::number(mode), "1", "1", entry}));
+        QVERIFY2(f[17].toInt() >= 0 && f[17].toInt() < 500, f[17].constData());
     }
 
     void pauseAndErrorKeys_data()
@@ -131,47 +156,6 @@ private slots:
         QCOMPARE(retry.mid(9, 3), (QList<QByteArray>{"3", "1", "1"}));
         if (key == Qt::Key_E)
             QCOMPARE((QList<QByteArray>{retry[13], retry[15]}), (QList<QByteArray>{f[13], f[15]}));
-    }
-
-    void answers_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("clicks");   // button names, in order
-        QTest::newRow("peripheral") << 2 << QStringList{"pb_pos3"};
-        QTest::newRow("central") << 1 << QStringList{"pb_size"};
-        QTest::newRow("dual, position first") << 3 << QStringList{"pb_pos1", "pb_shape"};
-        QTest::newRow("dual, central first") << 3 << QStringList{"pb_contrast", "pb_pos4"};
-    }
-
-    // On the task's own timers only the subtask's buttons appear, each half is answered once in
-    // any order, and the row's answer code follows from the logged texts; the reaction time runs
-    // from the buttons' onset.
-    void answers()
-    {
-        QFETCH(int, mode);
-        QFETCH(QStringList, clicks);
-        Run run;
-        run.start(mode);
-        run.click("pb_go");
-        QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>(qPrintable(clicks[0]))->isVisible(), 3000);
-        for (const char *name : {"pb_uniform", "pb_shape", "pb_contrast", "pb_orientation", "pb_size"})
-            QCOMPARE(run.get<QPushButton>(name)->isVisible(), mode != 2);
-        QCOMPARE(run.get<QPushButton>("pb_pos0")->isVisible(), mode != 1);
-        for (const QString &name : clicks) {
-            QVERIFY(run.get<QPushButton>(qPrintable(name))->isVisible());
-            run.click(qPrintable(name));
-            QVERIFY(!run.get<QPushButton>(qPrintable(name))->isVisible());
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(run.logRows().size(), 1, 3000);
-        const auto f = fields(run.logRows()[0]);
-        const QByteArray entry = mode == 1 ? "80" : mode == 2 ? "150" : "250";   // the stored training value
-        QCOMPARE(f.mid(9, 4), (QList<QByteArray>{QByteArray::number(mode), "1", "1", entry}));
-        QCOMPARE(f[13].isEmpty() && f[14].isEmpty(), mode == 2);
-        QCOMPARE(f[15].isEmpty() && f[16].isEmpty(), mode == 1);
-        const bool centralWrong = !f[13].isEmpty() && !f[13].startsWith(f[14]);
-        QCOMPARE(f[18].toInt(), (centralWrong ? 1 : 0) + (f[15] != f[16] ? 2 : 0));
-        QVERIFY2(f[17].toInt() >= 0 && f[17].toInt() < 500, f[17].constData());
-        QCOMPARE(f.mid(29), QList<QByteArray>{"0"});   // valid, the last of 30 fields
     }
 
     void instructionsOnly_data()
