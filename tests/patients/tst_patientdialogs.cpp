@@ -2,7 +2,6 @@
 
 #include "app/kestrova.h"
 #include "calibration/calibration.h"
-#include "calibration/preferences.h"
 #include "patients/assessor.h"
 #include "patients/newpatient.h"
 #include "installedtree.h"
@@ -26,7 +25,6 @@ Dialog *open(Kestrova &window, const char *action)
         qFatal("%s did not open", action);
     return dialog;
 }
-
 
 // Fills the new-patient form down its focus chain, typing always where the focus is: the
 // gender with the arrow key (pressed genderKeys times; without one the assessor clicks into
@@ -195,7 +193,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         QCOMPARE(edit->text(), text);
         if (writable) {
-                QCOMPARE(dialog.focusWidget(), edit);
+            QCOMPARE(dialog.focusWidget(), edit);
             QCOMPARE(tree.read("Parameters/assessor.txt"), martin);
         }
     }
