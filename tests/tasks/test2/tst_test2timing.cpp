@@ -69,8 +69,8 @@ struct TimedRun : Run, QObject
 };
 } // namespace
 
-// The attention task on its real timers: how long the cue and the interval last, and presses
-// judged by when they arrived. Run alone (timing on a busy machine says nothing).
+// The attention task on its real timers: presses judged by when they arrived, and how long the
+// cue and the interval last meanwhile. Run alone (timing on a busy machine says nothing).
 class TestTest2Timing : public QObject
 {
     Q_OBJECT
@@ -92,7 +92,10 @@ private slots:
     // A press placed around the end of the first alerted trial's cue or its target's onset is
     // judged by the moment it arrived, also when the task is then waiting out a step's deadline.
     // The expected values come from the moment the press was actually sent, so that a slow test
-    // thread does not count against the task.
+    // thread does not count against the task. All the while every asterisk is up for the cue's
+    // 100 ms, every target comes 400 ms after it, and no step ends early. (How close to the
+    // millisecond they come is measured over whole runs by the simulated patient; here a wrong
+    // duration is caught.)
     void pressJudgedByArrival()
     {
         QFETCH(QString, anchor);
@@ -102,21 +105,29 @@ private slots:
         TimedRun run;
         int alertedSeen = 0;
         bool inFirst = false;   // within the first alerted trial
-        Clock::time_point cueOff, targetOn;
+        Clock::time_point shownAt, hiddenAt, cueOff, targetOn;
+        QList<double> cueMs, intervalMs;
         std::shared_future<Clock::time_point> sent;
         // The cue ends 100 ms after the asterisk appears, the target is due 400 ms after the
         // asterisk goes; a press after the target is placed from its appearance. Every other
         // target is answered 30 ms after it appears.
         run.play(3, [&](QObject *stimulus, bool shown, Clock::time_point now) {
+            if (stimulus == run.asterisk)
+                (shown ? shownAt : hiddenAt) = now;
             if (stimulus == run.asterisk && shown) {
                 inFirst = ++alertedSeen == 1;
                 if (inFirst && anchor == "cue end")
                     sent = run.pressAt(now + milliseconds(100) + offset);
-            } else if (stimulus == run.asterisk && inFirst) {
-                cueOff = now;
-                if (anticipation)
+            } else if (stimulus == run.asterisk) {
+                cueMs << ms(hiddenAt - shownAt);
+                if (inFirst)
+                    cueOff = now;
+                if (inFirst && anticipation)
                     sent = run.pressAt(now + milliseconds(400) + offset);
-            } else if (stimulus == run.target && shown) {
+            } else if (shown) {
+                if (hiddenAt > shownAt)
+                    intervalMs << ms(now - hiddenAt);
+                shownAt = hiddenAt = {};
                 if (inFirst)
                     targetOn = now;
                 if (!inFirst || anchor != "target")
@@ -126,6 +137,16 @@ private slots:
                 inFirst = false;
             }
         });
+        QCOMPARE(cueMs.size(), anticipation ? 2 : 1);   // an anticipated trial comes again
+        QCOMPARE(intervalMs.size(), 1);
+        for (double ms : cueMs)
+            QVERIFY2(ms >= 99.9 && ms < 110, qPrintable(QString::number(ms)));
+        for (double ms : intervalMs)
+            QVERIFY2(ms >= 399.9 && ms < 410, qPrintable(QString::number(ms)));
+        for (const auto &span : run.window->stimulusSpans()) {
+            if ((span.label == "cue" || span.label == "interval") && span.offsetNs >= 0)
+                QVERIFY2(span.errorMs() >= 0, span.label.constData());
+        }
         const QList<QByteArray> rows = run.logRows();
         const auto first = fields(*std::find_if(rows.cbegin(), rows.cend(), [](const QByteArray &row) {
             return fields(row).value(9) == "2";   // the first alerted trial
@@ -142,38 +163,6 @@ private slots:
             QVERIFY2(rt >= 25 && rt < 200, first[20].constData());
         else
             QVERIFY2(std::abs(rt - expected) <= 1.5, qPrintable(QStringLiteral("%1 %2").arg(rt).arg(expected)));
-    }
-
-    // On the real timers the asterisk is up for the cue's 100 ms, the target comes 400 ms after
-    // it, and no step ends early. (How close to the millisecond they come is measured over whole
-    // runs by the simulated patient; here a wrong duration is caught.)
-    void cuesOnTheRealClock()
-    {
-        TimedRun run;
-        Clock::time_point shownAt, hiddenAt;
-        QList<double> cueMs, intervalMs;
-        run.play(6, [&](QObject *stimulus, bool shown, Clock::time_point now) {
-            if (stimulus == run.asterisk) {
-                (shown ? shownAt : hiddenAt) = now;
-                if (!shown)
-                    cueMs << ms(hiddenAt - shownAt);
-            } else if (shown) {
-                if (hiddenAt > shownAt)
-                    intervalMs << ms(now - hiddenAt);
-                shownAt = hiddenAt = {};
-                run.pressAt(now + milliseconds(20));
-            }
-        });
-        QCOMPARE(cueMs.size(), 2);
-        QCOMPARE(intervalMs.size(), 2);
-        for (double ms : cueMs)
-            QVERIFY2(ms >= 99.9 && ms < 110, qPrintable(QString::number(ms)));
-        for (double ms : intervalMs)
-            QVERIFY2(ms >= 399.9 && ms < 410, qPrintable(QString::number(ms)));
-        for (const auto &span : run.window->stimulusSpans()) {
-            if (span.label == "cue" || span.label == "interval")
-                QVERIFY2(span.errorMs() >= 0, span.label.constData());
-        }
     }
 };
 
