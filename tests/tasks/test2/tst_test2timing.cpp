@@ -13,10 +13,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-double ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
+using Ms = std::chrono::duration<double, std::milli>;
 
 // A block on the real timers with short fixed parts, the asterisk and the target
 // watched: `seen` is told when one of them is shown or hidden, with the moment on the monotonic
@@ -57,10 +54,10 @@ struct TimedRun : Run, QObject
             std::this_thread::sleep_until(when);
             const Clock::time_point now = Clock::now();
             // Stamped like the window system's input, in ms of the monotonic clock.
-            const auto stamp = std::chrono::duration_cast<milliseconds>(now.time_since_epoch()).count();
+            const auto stamp = quint64(now.time_since_epoch() / milliseconds(1));
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
                 auto *event = new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-                event->setTimestamp(quint64(stamp));
+                event->setTimestamp(stamp);
                 QCoreApplication::postEvent(receiver, event);
             }
             return now;
@@ -119,14 +116,14 @@ private slots:
                 if (inFirst && anchor == "cue end")
                     sent = run.pressAt(now + milliseconds(100) + offset);
             } else if (stimulus == run.asterisk) {
-                cueMs << ms(hiddenAt - shownAt);
+                cueMs << Ms(hiddenAt - shownAt).count();
                 if (inFirst)
                     cueOff = now;
                 if (inFirst && anticipation)
                     sent = run.pressAt(now + milliseconds(400) + offset);
             } else if (shown) {
                 if (hiddenAt > shownAt)
-                    intervalMs << ms(now - hiddenAt);
+                    intervalMs << Ms(now - hiddenAt).count();
                 shownAt = hiddenAt = {};
                 if (inFirst)
                     targetOn = now;
@@ -154,7 +151,8 @@ private slots:
         const int rt = first[20].toInt();
         if (anchor == "cue end" && sent.get() >= cueOff)
             QSKIP("the machine sent the press after the cue had ended");
-        const double expected = ms(sent.get() - (anticipation ? cueOff + milliseconds(400) : targetOn));
+        const Clock::time_point from = anticipation ? cueOff + milliseconds(400) : targetOn;
+        const double expected = Ms(sent.get() - from).count();
         if (anticipation && expected >= 0)
             QSKIP("the machine sent the press after the target was due");
         QCOMPARE(first[29], QByteArray(anticipation ? "1" : "0"));

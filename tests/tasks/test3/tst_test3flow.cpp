@@ -228,18 +228,26 @@ private slots:
     {
         QTest::addColumn<int>("direction");
         QTest::addColumn<int>("step");
-        for (int d = 0; d < 4; ++d) {
-            for (int step : {0, 8, 29})
-                QTest::addRow("%s, step %d", directionName(d), step) << d << step;
-        }
+        QTest::addColumn<QPoint>("horizontal");   // single SW's gratings from their rest position
+        QTest::addColumn<QPoint>("vertical");
+        QTest::newRow("right, tick 3") << 0 << 3 << QPoint(0, 0) << QPoint(3, 0);
+        QTest::newRow("down, tick 14") << 1 << 14 << QPoint(0, 14) << QPoint(0, 0);
+        QTest::newRow("left, tick 15 back at rest") << 2 << 15 << QPoint(0, 0) << QPoint(0, 0);
+        QTest::newRow("up, tick 16") << 3 << 16 << QPoint(0, -1) << QPoint(0, 0);
     }
 
-    // The field's view shows every cell exactly as a white square under two moving grating
-    // widgets would, at every step of the drift, on the task's black screen.
+    // Single SW (place 3) lies at (−84, 84) from the centre; its gratings rest 24 pixels up and
+    // left of its centre and its square 21. The field's view shows every cell exactly as a white
+    // square under two moving grating widgets would, at every step of the drift, on the task's
+    // black screen.
     void fieldLooksLikeStimulusWidgets()
     {
         QFETCH(int, direction);
         QFETCH(int, step);
+        const int sw = singleCell(3);
+        QCOMPARE(squareTopLeft(sw), QPoint(-105, 63));
+        QTEST(horizontalGratingTopLeft(sw, direction, step) - QPoint(-108, 60), "horizontal");
+        QTEST(verticalGratingTopLeft(sw, direction, step) - QPoint(-108, 60), "vertical");
         const QPoint centre(400, 400);
         QWidget painted;
         auto *view = new MotionFieldView(&painted);
