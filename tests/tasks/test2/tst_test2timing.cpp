@@ -15,9 +15,8 @@ using std::chrono::milliseconds;
 
 using Ms = std::chrono::duration<double, std::milli>;
 
-// A block on the real timers with short fixed parts, the asterisk and the target
-// watched: `seen` is told when one of them is shown or hidden, with the moment on the monotonic
-// clock. Space is pressed at a given moment from another thread, so that the press arrives
+// The attention task with the asterisk and the target watched, once this filters their events:
+// `seen` is told when one of them is shown or hidden, with the moment on the monotonic clock. Space is pressed at a given moment from another thread, so that the press arrives
 // whatever the task's thread is doing then (waiting out a step's last moments, for instance).
 struct TimedRun : Run, QObject
 {
@@ -33,20 +32,6 @@ struct TimedRun : Run, QObject
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
             seen(watched, event->type() == QEvent::Show, Clock::now());
         return false;
-    }
-    // Plays a block of `trials` valid trials (balanced triples of the three conditions) to its
-    // results.
-    void play(int trials, const std::function<void(QObject *, bool shown, Clock::time_point)> &onSeen)
-    {
-        seen = onSeen;
-        asterisk->installEventFilter(this);
-        target->installEventFilter(this);
-        window->goTest2(0, false, false, true, false);
-        for (const char *fixedPart : {"le_timer01", "le_timer05"})
-            setField(fixedPart, QStringLiteral("0"));
-        setField("le_number", QString::number(trials));
-        click("pb_go");
-        QTRY_VERIFY_WITH_TIMEOUT(get<QPushButton>("pb_results")->isVisible(), 20000);
     }
     std::shared_future<Clock::time_point> pressAt(Clock::time_point when)
     {
@@ -108,7 +93,7 @@ private slots:
         // The cue ends 100 ms after the asterisk appears, the target is due 400 ms after the
         // asterisk goes; a press after the target is placed from its appearance. Every other
         // target is answered 30 ms after it appears.
-        run.play(3, [&](QObject *stimulus, bool shown, Clock::time_point now) {
+        run.seen = [&](QObject *stimulus, bool shown, Clock::time_point now) {
             if (stimulus == run.asterisk)
                 (shown ? shownAt : hiddenAt) = now;
             if (stimulus == run.asterisk && shown) {
@@ -133,9 +118,17 @@ private slots:
                     sent = run.pressAt(now + offset);
                 inFirst = false;
             }
-        });
-        QCOMPARE(cueMs.size(), anticipation ? 2 : 1);   // an anticipated trial comes again
-        QCOMPARE(intervalMs.size(), 1);
+        };
+        run.asterisk->installEventFilter(&run);
+        run.target->installEventFilter(&run);
+        // A block of three valid trials, one per condition, played to its results.
+        run.window->goTest2(0, false, false, true, false);
+        for (const char *fixedPart : {"le_timer01", "le_timer05"})
+            run.setField(fixedPart, QStringLiteral("0"));
+        run.setField("le_number", QStringLiteral("3"));
+        run.click("pb_go");
+        QTRY_VERIFY_WITH_TIMEOUT(run.get<QPushButton>("pb_results")->isVisible(), 20000);
+        QVERIFY(!cueMs.isEmpty() && !intervalMs.isEmpty());
         for (double ms : cueMs)
             QVERIFY2(ms >= 99.9 && ms < 110, qPrintable(QString::number(ms)));
         for (double ms : intervalMs)
