@@ -38,18 +38,12 @@ QWidget *makeStimulus(const QString &kind, double value, QWidget *parent = nullp
     return widget;
 }
 
-QImage blank(QSize size, QColor background = Qt::black)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(background);
-    return image;
-}
-
 // What the widget paints over a background, as its owning dialog shows it.
 QImage render(QWidget &widget, QSize size, QColor background = Qt::black)
 {
     widget.resize(size);
-    QImage image = blank(size, background);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(background);
     widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
 }
@@ -60,11 +54,9 @@ double coverage(QRgb pixel, QColor colour, QColor background)
 {
     const double share =
         double(qRed(pixel) - background.red()) / (colour.red() - background.red());
-    const auto blended = [&](int c, int b, int p) {
-        return std::abs(b + share * (c - b) - p) <= 3;
-    };
-    return blended(colour.green(), background.green(), qGreen(pixel))
-               && blended(colour.blue(), background.blue(), qBlue(pixel)) ? share : -1;
+    const auto blend = [&](int c, int b, int p) { return std::abs(b + share * (c - b) - p) <= 3; };
+    return blend(colour.green(), background.green(), qGreen(pixel))
+               && blend(colour.blue(), background.blue(), qBlue(pixel)) ? share : -1;
 }
 
 } // namespace
@@ -186,7 +178,9 @@ private slots:
         QWidget *stimulus = makeStimulus(kind, 45.0, &dialog, ratio);
         stimulus->setGeometry(QRect(QPoint(10, 10), size));
         stimulus->show();
-        QCOMPARE(render(dialog, QSize(100, 100)), blank(QSize(100, 100)));
+        QImage black(100, 100, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QCOMPARE(render(dialog, black.size()), black);
     }
 };
 
