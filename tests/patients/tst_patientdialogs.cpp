@@ -114,6 +114,7 @@ private slots:
         lastName->setText("Smith");
         QTest::mouseClick(child<QPushButton>(*dialog, "pb_ok"), Qt::LeftButton);
         QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "le_firstName"));
+        QCOMPARE(child<QLineEdit>(*dialog, "le_firstName")->text(), QStringLiteral("\u0141ukasz"));
         QCOMPARE(boxes.titles, (QStringList{"Error", "Error"}));
         QCOMPARE(boxes.texts, (QStringList{"\"Last Name / study\" must not contain the character \";\".",
                                            QStringLiteral("\"First Name / id\" must not contain the character \"\u0141\", "
@@ -169,8 +170,8 @@ private slots:
         QTest::newRow("file cannot be written") << "le_lastName" << "Weber" << "Failed to open assessor.txt\n";
     }
 
-    // A refused entry or a failed write keeps the form open with what was typed; nothing reaches
-    // the main window.
+    // A refused entry or a failed write keeps the form open with what was typed, and the stored
+    // record as it was.
     void assessorRefused()
     {
         QFETCH(QString, field);
