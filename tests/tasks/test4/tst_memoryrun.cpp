@@ -29,9 +29,7 @@ private slots:
             last.push_back(f[26].trimmed().toDouble());
             loads.push_back(f[9].toInt());
         }
-        const RecomputedMemory m(first, last, loads, errors);
-        const double want[] = {m.averageFirst, m.averageLast, m.loadSlope, m.loadIntercept, m.loadR2,
-                               m.learningSlope, m.learningR2, m.errorPercent};
+        const std::array<double, 8> want = recomputedMemory(first, last, loads, errors);
         // The log holds the distances to 0.01 mm.
         for (int i = 0; i < 8; ++i)
             compareNear(run.result[11 + i], want[i], 2e-3 * std::max(1.0, std::fabs(want[i])), "measure");
