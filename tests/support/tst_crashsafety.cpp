@@ -24,9 +24,7 @@ QStringList drive(const InstalledTree &tree, const QStringList &arguments, const
 {
     QProcess driver;
     driver.setWorkingDirectory(tree.path("bin"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("KESTROVA_CRASH_AT"), QString::fromLatin1(crashAt));
-    driver.setProcessEnvironment(environment);
+    qputenv("KESTROVA_CRASH_AT", crashAt);
     driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     driver.start(QStringLiteral(KESTROVA_CRASHDRIVER), arguments);
     if (arguments.first() == QLatin1String("block")) {

@@ -60,13 +60,9 @@ private slots:
             QCOMPARE(next, drawAfter(seed, draws));
             QCOMPARE(values.at(size - 2) < values.at(size - 1), drawAfter(seed, draws - 1) % 2 == 0);
             if (size == 12) {
-                QCOMPARE(values.at(1), (values.at(0) + 1) % 12);
-                QCOMPARE(values.at(2), (values.at(0) + 11) % 12);
+                QCOMPARE(values.mid(1, 2), (QList<int>{(values[0] + 1) % 12, (values[0] + 11) % 12}));
                 firstSectors << values.at(0);
             }
-            // The attention task draws its three 8-entry tables (seeds +0, +500, +1000) at once.
-            const QList<int> plus500 = table(size, seed + 500);
-            QVERIFY(size != 8 || (values != plus500 && values != table(8, seed + 1000) && plus500 != table(8, seed + 1000)));
             std::sort(values.begin(), values.end());
             QCOMPARE(values, expected);
         }

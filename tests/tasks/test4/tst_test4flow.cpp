@@ -27,19 +27,17 @@ struct Trials
     int series(int upTo = 99)
     {
         next("sequence1");
-        int shown = 1;
         first = last = centreOf(crosses[0]);
         sectors = {child<QLineEdit>(*task, "le_posFirst")->text().toInt()};
-        while (shown < upTo) {
+        while (sectors.size() < upTo) {
             next("sequence2");
             next("sequence3");
             if (prompt("lbl_lastCross"))
                 break;
-            ++shown;
             last = centreOf(crosses[1]);
             sectors.append(child<QLineEdit>(*task, "le_posLast")->text().toInt());
         }
-        return shown;
+        return int(sectors.size());
     }
     // The last cross answered `offset` away from its centre, then the first on its centre.
     void answer(QPoint offset = {})
