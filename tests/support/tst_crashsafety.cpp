@@ -27,17 +27,17 @@ QStringList drive(const InstalledTree &tree, const QStringList &arguments, const
     qputenv("KESTROVA_CRASH_AT", crashAt);
     driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     driver.start(QStringLiteral(KESTROVA_CRASHDRIVER), arguments);
-    if (arguments.first() == QLatin1String("block")) {
+    const bool block = arguments.first() == QLatin1String("block");
+    if (block) {
         // Killed from outside in the middle of the block, as by "kill -9".
         while (!driver.readAllStandardOutput().contains("in-block") && driver.waitForReadyRead(60000)) {
         }
         driver.kill();
     }
-    driverProblem.clear();
     const bool finished = driver.waitForFinished(120000);
     const bool killed = driver.exitStatus() == QProcess::CrashExit;
-    if (!finished || killed != (!crashAt.isEmpty() || arguments.first() == QLatin1String("block"))
-        || (!killed && driver.exitCode() != 0))
+    driverProblem.clear();
+    if (!finished || killed != (block || !crashAt.isEmpty()) || (!killed && driver.exitCode() != 0))
         driverProblem = QStringLiteral("%1: exit status %2, code %3")
                             .arg(arguments.join(' ')).arg(driver.exitStatus()).arg(driver.exitCode());
     QStringList boxes;

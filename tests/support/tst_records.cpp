@@ -155,7 +155,6 @@ private slots:
         QTest::newRow("negative, rounded") << -43.5111166 << 6 << QByteArray("-43.511117");
         QTest::newRow("half to even") << 0.25 << 1 << QByteArray("0.2");
         QTest::newRow("large") << 1e20 << 6 << QByteArray("100000000000000000000.000000");
-        QTest::newRow("negative zero") << -0.0 << 6 << QByteArray("-0.000000");
         QTest::newRow("negative not a number") << -std::nan("") << 6 << QByteArray("-nan");
     }
 
@@ -222,13 +221,11 @@ private slots:
         RunRecords records;
         CompletedRun run = completed(1);
         run.table = table;
-        run.resultColumns = "row";
         records.finishRun(run);
         QVERIFY(!records.hasFailures());
-        const QByteArray row = RecordRow::leading(2, 5, resultStamp()).latin1("row").line();
         const QStringList files = {QStringLiteral("Results/results_T%1.csv").arg(table),
                                    archiveCopy(table)};
-        QCOMPARE(read(*tree, files), (QByteArrayList{header + row, header + row}));
+        QCOMPARE(read(*tree, files), QByteArrayList(2, header + resultRow(1)));
     }
 
     void failedFileIsToldAndOthersWritten_data()
@@ -255,7 +252,6 @@ private slots:
         const QByteArray row = attentionRow(1, 401, false);
         const bool opened = records.openTrialLog(2);
         if (opened) {
-            records.startRun();
             records.writeTrialRow(row, false);
             QVERIFY(!records.finishRun(completed(1)));
             records.closeTrialLog();
@@ -286,7 +282,6 @@ private slots:
         const QByteArray tableBefore = resultsT2Header + QByteArray(20, 'x') + '\n';
         tree->write("Results/results_T2.csv", tableBefore);
         RunRecords records;
-        records.startRun();
         CompletedRun big = completed(1);
         big.resultColumns = QByteArray(2000, 'y');
         {
@@ -314,17 +309,15 @@ private slots:
         // Write-only for its owner. Root reads any file: the check runs with the file access
         // rights of "nobody", who owns the log.
         QVERIFY(QFile::setPermissions(log, QFileDevice::WriteOwner));
-        const bool root = geteuid() == 0;
-        if (root) {
+        if (geteuid() == 0) {
             for (const QString &folder : {tree->root(), tree->path("Results")})
                 QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
             QCOMPARE(chown(QFile::encodeName(log).constData(), 65534, 65534), 0);
-            setfsuid(65534);
         }
+        setfsuid(65534);   // refused, and harmless, when not root
         QString error;
         const bool usable = RunRecords::prepareTrialLog(&error);
-        if (root)
-            setfsuid(0);
+        setfsuid(0);
         QFile::setPermissions(log, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QVERIFY(!usable && !error.isEmpty());
         QCOMPARE(tree->read("Results/output.csv"), rows);
@@ -355,7 +348,6 @@ private slots:
     {
         RunRecords records;
         QVERIFY(records.openTrialLog(2));
-        records.startRun();
         records.writeTrialRow(QByteArray(32 << 20, 'v') + '\n', false);
         records.finishRun(completed(1, QDateTime()));
         const QList<QByteArray> row = tree->read("Results/results_T2.csv").split('\n').value(1).split(';');

@@ -145,9 +145,9 @@ private slots:
     // the later crosses in sectors of their own away from the first cross's and its neighbours;
     // the error logged without distances, its load and rank again; the paused trial starts again
     // from a new first cross, takes no click before its answer phase and is logged once, validly,
-    // with the distances of its own answers (1.0 mm on the first cross, 12.25 mm beside the last:
-    // in a comma locale, right-aligned in eight characters); the run ends after its number of
-    // valid trials.
+    // with the distances of its own answers (1.0 mm on the first cross, 12.87 mm beside the last:
+    // rounded to two decimals in a comma locale, right-aligned in eight characters); the run ends
+    // after its number of valid trials.
     void runLengths()
     {
         QFETCH(int, number);
@@ -170,12 +170,12 @@ private slots:
                 QVERIFY(!run.crosses[0]->isVisible() && !run.crosses[1]->isVisible());
                 shown = run.series();
             }
-            run.answer({49, 0});
+            run.answer({45, 25});
             const auto row = fields(run.logRows().constLast());
             loads << row.value(9).toInt();
             QCOMPARE(shown, loads.last() + 2);
             QCOMPARE(row.value(10).toInt(), trial + 1);   // rank
-            QCOMPARE(row.mid(25, 2) + row.mid(29), (QList<QByteArray>{"    1,00", "   12,25", "0"}));
+            QCOMPARE(row.mid(25, 2) + row.mid(29), (QByteArrayList{"    1,00", "   12,87", "0"}));
             QCOMPARE(row.mid(27, 2),
                      (QList<QByteArray>{QByteArray::number(run.sectors[0]), QByteArray::number(run.sectors.last())}));
             for (int later : run.sectors.mid(1))
