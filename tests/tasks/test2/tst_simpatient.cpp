@@ -31,12 +31,10 @@ private slots:
             return;
         std::array<std::vector<double>, 3> rt;
         std::array<int, 3> errors{};
-        for (const auto &f : run.trials) {
-            if (f[29] == "1")
-                ++errors[f[9].toInt() - 1];
-            else
-                rt[f[9].toInt() - 1].push_back(f[20].toDouble());
-        }
+        for (const auto &f : run.trials)
+            errors[f[9].toInt() - 1] += f[29] == "1";
+        for (const auto &f : run.valid)
+            rt[f[9].toInt() - 1].push_back(f[20].toDouble());
         // Per condition: the mean moved along the fit of the first 20 on ln(rank), the error
         // percent of all trials presented, slope and r²; the effects against the neutral mean.
         std::array<double, 3> means{};

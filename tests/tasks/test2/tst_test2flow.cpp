@@ -73,8 +73,8 @@ private slots:
         const auto rows = run.logRows();
         QCOMPARE(rows.size(), 2);
         const auto retry = fields(rows[1]);
-        QCOMPARE(retry.mid(9, 3), (QList<QByteArray>{QByteArray::number(cond), "1", "1"}));
-        QCOMPARE(retry.value(29), QByteArray("0"));
+        // Condition, valid trial number and rank, and the error flag.
+        QCOMPARE(retry.mid(9, 3).join(';') + ';' + retry[29], QByteArray::number(cond) + ";1;1;0");
         if (how == "P") {
             QCOMPARE(rows[0], pausedRow);
             return;
@@ -82,9 +82,9 @@ private slots:
         const auto first = fields(rows[0]);
         const int rt = first.value(20).toInt();
         QVERIFY2(first.value(20).isEmpty() == (how == "E") && rt >= rtMin && rt <= rtMax, rows[0].constData());
-        QCOMPARE(first.mid(9, 3), retry.mid(9, 3));
         QCOMPARE(first.value(29), QByteArray("1"));
-        QCOMPARE(first.value(21), retry.value(21));   // the same place again
+        // The same condition, numbers and place again.
+        QCOMPARE(first.mid(9, 3) << first[21], retry.mid(9, 3) << retry[21]);
     }
 
     // A trial row that cannot be written (full disk) ends the run at once, as an interruption,
@@ -186,7 +186,6 @@ private slots:
             run.key(Qt::Key_P);   // before the target: P and E do nothing
             run.key(Qt::Key_E);
             run.step("sequence3");
-            QVERIFY(!asterisk->isVisible());
             // The place (0 … 7, clockwise from the right) of the target seen from the centre.
             const QPoint at = run.stimulus("DrawRectangle")->geometry().center() - run.window->rect().center();
             const int place = (int(std::lround(std::atan2(at.y(), at.x()) * 4 / M_PI)) + 8) % 8;

@@ -28,11 +28,17 @@ int directionOf(const Test3 &task)
     return task.findChild<MotionFieldView *>()->directions()[singleCell(placeOf(task))];
 }
 
-// Motion, arrow, Space and the target's direction by its arrow key, then the trial's end.
-void validTrial(Test3 *task)
+// Motion, then the arrow.
+void toArrow(Test3 *task)
 {
     for (const char *slot : {"sequence1", "sequence2"})
         QVERIFY(QMetaObject::invokeMethod(task, slot));
+}
+
+// A trial to its arrow, Space and the target's direction by its arrow key, then the trial's end.
+void validTrial(Test3 *task)
+{
+    toArrow(task);
     QTest::keyClick(task, Qt::Key_Space);
     QTest::keyClick(task, answerKeys[directionOf(*task)]);
     QVERIFY(QMetaObject::invokeMethod(task, "sequence6"));
@@ -51,11 +57,7 @@ struct Run : TaskRun<Test3>
     }
     MotionFieldView *field() const { return window->findChild<MotionFieldView *>(); }
     bool buttonsUp() const { return get<QPushButton>("pb_center")->isVisible(); }
-    void toArrow()
-    {
-        step("sequence1");
-        step("sequence2");
-    }
+    void toArrow() { ::toArrow(window.get()); }
 };
 } // namespace
 
@@ -151,10 +153,7 @@ private slots:
             run.toArrow();
             const Directions dir = run.field()->directions();
             const int target = directionOf(*run.window);
-            int same = 0;
-            for (int k = 0; k < singleCount; ++k)
-                same += dir[singleCell(k)] == target;
-            seen << same;
+            seen << int(std::count(dir.begin() + groupCells, dir.end(), target));   // the singles
             for (int g = 0; g < groupCount && inGroup; ++g)
                 QCOMPARE(int(std::count(dir.begin() + 9 * g, dir.begin() + 9 * g + 9, target)), inGroup);
             run.key(Qt::Key_Space);
