@@ -10,7 +10,6 @@
 
 namespace {
 const QByteArray patientRecord = "Mrs.;Zeller;Anna;05.06.1944;0;4;0;0;0;0;0;0;0;0\r\n";
-const QByteArray pausedRow = ";Mrs.;Zeller;Anna;05/06/1944;paused";
 
 // Fixation, cue, interval, Space at the target, the trial's end.
 void playValidTrial(Test2 *task)

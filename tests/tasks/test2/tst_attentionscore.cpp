@@ -38,7 +38,6 @@ private slots:
         QFETCH(QList<int>, errors);
         QFETCH(QList<double>, expected);
         AttentionScore score;
-        score.clearRun();
         for (int c = 0; c < 3; ++c) {
             for (int e = 0; e < errors[c]; ++e) {
                 score.cueOnset(c);

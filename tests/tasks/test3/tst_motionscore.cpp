@@ -32,7 +32,6 @@ private slots:
         QFETCH(int, errors);
         QFETCH(QList<double>, expected);
         MotionScore score;
-        score.clearRun();
         for (int e = 0; e < errors; ++e) {
             score.trialStarted(0);
             score.endTrial(0, true);
