@@ -16,8 +16,6 @@ public:
     // With createDataFolders false only bin/ exists, as on a machine that never ran Kestrova.
     explicit InstalledTree(bool createDataFolders = true);
     ~InstalledTree();
-    InstalledTree(const InstalledTree &) = delete;
-    InstalledTree &operator=(const InstalledTree &) = delete;
 
     QString root() const { return m_dir.path(); }
     // Absolute path of a file relative to the root, e.g. "Parameters/patients_list.txt".

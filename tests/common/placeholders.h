@@ -24,8 +24,7 @@ inline const QStringList task4 = {"v_t4_average_f", "v_t4_average_l", "v_t4_erro
 
 inline QStringList ofTask(int task)
 {
-    const QStringList *const lists[] = {&task1, &task2, &task3, &task4};
-    return *lists[task - 1];
+    return QList<QStringList>{task1, task2, task3, task4}.value(task - 1);
 }
 
 } // namespace Placeholders

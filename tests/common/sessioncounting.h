@@ -35,7 +35,6 @@ void checkSessionCounting(const QByteArray &record, int task, int trials, const 
     child<QCheckBox>(main, "cb_parameters")->setChecked(true);
     auto *box = main.findChild<QLineEdit *>(QStringLiteral("le_session%1").arg(task));
     auto *button = main.findChild<QPushButton *>(QStringLiteral("pb_test%1").arg(task));
-    QCOMPARE(box->text(), QString::fromLatin1(stored));
 
     QTest::mouseClick(button, Qt::LeftButton);
     Window *window = main.findChild<Window *>();

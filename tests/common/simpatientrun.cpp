@@ -48,10 +48,10 @@ bool SimPatientRun::runChecked(int task, const QString &patient, const QString &
 QList<QByteArray> SimPatientRun::lines(const QString &relative) const
 {
     QFile file(path(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> result = file.readAll().split('\n');
-    if (!result.isEmpty() && result.last().isEmpty())
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QList<QByteArray> result = data.split('\n');
+    // The part after the last "\n", or the only one of an unreadable file, is empty.
+    if (result.last().isEmpty())
         result.removeLast();
     return result;
 }

@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 
@@ -75,11 +76,10 @@ struct TaskRun
     // The first stimulus of a drawing class, e.g. "DrawRectangle".
     QWidget *stimulus(const char *className) const
     {
-        for (QWidget *w : window->template findChildren<QWidget *>()) {
-            if (qstrcmp(w->metaObject()->className(), className) == 0)
-                return w;
-        }
-        return nullptr;
+        const auto all = window->template findChildren<QWidget *>();
+        const auto named = [&](QWidget *w) { return qstrcmp(w->metaObject()->className(), className) == 0; };
+        const auto found = std::find_if(all.begin(), all.end(), named);
+        return found == all.end() ? nullptr : *found;
     }
     void click(const char *button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
     // Types into a field of the parameter panel as the assessor does.

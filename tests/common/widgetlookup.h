@@ -38,7 +38,7 @@ T *visibleWindow()
 }
 
 // The labels below widget whose text does not fit inside them with their font, each named
-// with the size it needs, so a form shows no clipped caption.
+// with the size it needs and the size it has, so a form shows no clipped caption.
 inline QStringList clippedLabels(const QWidget &widget)
 {
     QStringList clipped;
@@ -47,12 +47,8 @@ inline QStringList clippedLabels(const QWidget &widget)
         const QRect needed = QFontMetrics(label->font()).boundingRect(QRect(QPoint(), label->size()),
                                                                       int(label->alignment()), label->text());
         if (needed.width() > label->width() || needed.height() > label->height())
-            clipped << QStringLiteral("%1 needs %2x%3 in %4x%5")
-                           .arg(label->objectName())
-                           .arg(needed.width())
-                           .arg(needed.height())
-                           .arg(label->width())
-                           .arg(label->height());
+            clipped << QString::asprintf("%s needs %dx%d in %dx%d", qPrintable(label->objectName()),
+                                         needed.width(), needed.height(), label->width(), label->height());
     }
     return clipped;
 }
