@@ -16,7 +16,16 @@ public:
     explicit MessageBoxCatcher(QObject *parent = nullptr)
         : QObject(parent)
     {
-        m_timer.callOnTimeout(this, &MessageBoxCatcher::poll);
+        m_timer.callOnTimeout(this, [this] {
+            const auto windows = QApplication::topLevelWidgets();
+            for (QWidget *window : windows) {
+                if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
+                    titles << box->windowTitle();
+                    texts << box->text();
+                    box->done(QMessageBox::Ok);
+                }
+            }
+        });
         m_timer.start(10);
     }
 
@@ -31,17 +40,5 @@ public:
     }
 
 private:
-    void poll()
-    {
-        const auto windows = QApplication::topLevelWidgets();
-        for (QWidget *window : windows) {
-            if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
-                titles << box->windowTitle();
-                texts << box->text();
-                box->done(QMessageBox::Ok);
-            }
-        }
-    }
-
     QTimer m_timer;
 };

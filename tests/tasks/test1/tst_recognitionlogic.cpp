@@ -19,31 +19,14 @@ void answer(Staircase &s, char a)
     s.countTrial();
 }
 
-// Drives a test block, each trial followed by the reversal bookkeeping, as the window does.
-void drive(Staircase &s, const QString &answers)
+// A list of levels as the tables write it: "15,14,15".
+template <typename List>
+QString text(const List &levels)
 {
-    for (QChar a : answers) {
-        answer(s, a.toLatin1());
-        s.recordReversals();
-    }
-}
-
-Staircase testAt(int exposure, int rate = 0)
-{
-    Staircase s;
-    s.enter(exposure, false);
-    s.startTest(rate);
-    return s;
-}
-
-// The column `name` of the current row, a list of levels the table writes "15,14,15".
-Levels listAt(const char *name)
-{
-    Levels values;
-    const auto *text = static_cast<const QString *>(QTest::qData(name, qMetaTypeId<QString>()));
-    for (const QString &value : text->split(QLatin1Char(','), Qt::SkipEmptyParts))
-        values.push_back(value.toInt());
-    return values;
+    QStringList parts;
+    for (int level : levels)
+        parts << QString::number(level);
+    return parts.join(QLatin1Char(','));
 }
 } // namespace
 
@@ -58,14 +41,13 @@ private slots:
     {
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("answers");
-        QTest::addColumn<int>("exposure");   // after the block
-        QTest::addColumn<bool>("passed");
-        QTest::addColumn<int>("kept");        // the patient list's value afterwards
-        QTest::newRow("all right: down to 17") << 0 << "++++++++++" << 17 << true << 17;
-        QTest::newRow("right tenth does not lower") << 0 << "---------+" << 4633 << false << 0;
-        QTest::newRow("once below the top is a pass") << 0 << "+---------" << 4633 << true << 4633;
-        QTest::newRow("trained, failing this time") << 150 << "----------" << 4633 << false << 0;
-        QTest::newRow("up and down") << 150 << "++-+" << 283 << true << 283;
+        // The exposure after the block, passed or failed, the patient list's value afterwards.
+        QTest::addColumn<QString>("result");
+        QTest::newRow("all right: down to 17") << 0 << "++++++++++" << "17 passed 17";
+        QTest::newRow("right tenth trial does not lower") << 0 << "---------+" << "4633 failed 0";
+        QTest::newRow("once below the top is a pass") << 0 << "+---------" << "4633 passed 4633";
+        QTest::newRow("trained, failing this time") << 150 << "----------" << "4633 failed 0";
+        QTest::newRow("up and down") << 150 << "++-+" << "283 passed 283";
     }
 
     void training()
@@ -77,9 +59,8 @@ private slots:
         s.startTraining();
         for (int i = 0; i < answers.size(); ++i)
             s.trainingAnswer(answers[i] == '+', i + 1);
-        QTEST(s.finishTraining(), "passed");
-        QTEST(s.exposure(), "exposure");
-        QTEST(s.storedAfterRun(true), "kept");
+        const char *passed = s.finishTraining() ? "passed" : "failed";
+        QTEST(QString::asprintf("%d %s %d", s.exposure(), passed, s.storedAfterRun(true)), "result");
     }
 
     // The entry level from the exposure (the lowest level at least as long), then one level per
@@ -91,22 +72,18 @@ private slots:
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("exposure");
         QTest::addColumn<QString>("answers");
-        QTest::addColumn<QString>("levels");
-        QTest::addColumn<int>("count");   // without the two missed trials
-        QTest::addColumn<int>("next");
-        QTest::addColumn<QString>("upper");   // reversals
-        QTest::addColumn<QString>("lower");
-        QTest::newRow("between two levels") << 0 << 1100 << "" << "15" << 0 << 1100 << "" << "";
-        QTest::newRow("above the top") << 0 << 4700 << "" << "20" << 0 << 4700 << "" << "";
-        QTest::newRow("42 ms at 120 Hz") << 1 << 42 << "" << "3" << 0 << 42 << "" << "";
+        // Levels / count without the two missed trials / exposure / upper / lower reversals.
+        QTest::addColumn<QString>("result");
+        QTest::newRow("between two levels") << 0 << 1100 << "" << "15 / 0 / 1100 /  / ";
+        QTest::newRow("above the top") << 0 << 4700 << "" << "20 / 0 / 4700 /  / ";
+        QTest::newRow("42 ms at 120 Hz") << 1 << 42 << "" << "3 / 0 / 42 /  / ";
         QTest::newRow("turns")
-            << 0 << 1133 << "+-+--+" << "15,14,15,14,15,16,15" << 6 << 1133 << "15,16" << "14,14";
-        QTest::newRow("touching 21 three times") << 0 << 1133 << "--------"
-                                                 << "15,16,17,18,19,20,21,20,21,20,21,20" << 11
-                                                 << 4633 << "21,21,21" << "20,20";
+            << 0 << 1133 << "+-+--+" << "15,14,15,14,15,16,15 / 6 / 1133 / 15,16 / 14,14";
+        QTest::newRow("touching 21 three times")
+            << 0 << 1133 << "--------"
+            << "15,16,17,18,19,20,21,20,21,20,21,20 / 11 / 4633 / 21,21,21 / 20,20";
         QTest::newRow("touching 0 twice")
-            << 0 << 283 << "+++++++++++" << "10,9,8,7,6,5,4,3,2,1,0,1,0,1" << 13 << 17 << "1"
-            << "0,0";
+            << 0 << 283 << "+++++++++++" << "10,9,8,7,6,5,4,3,2,1,0,1,0,1 / 13 / 17 / 1 / 0,0";
     }
 
     void testRule()
@@ -114,35 +91,39 @@ private slots:
         QFETCH(int, rate);
         QFETCH(int, exposure);
         QFETCH(QString, answers);
-        QFETCH(int, count);
         for (int at = 0; at <= answers.size(); ++at) {
-            Staircase s = testAt(exposure, rate);
-            drive(s, answers.left(at) + "mm" + answers.mid(at));
-            QCOMPARE(s.levels(), listAt("levels"));
-            QCOMPARE(s.count(), count + 2);
+            Staircase s;
+            s.enter(exposure, false);
+            s.startTest(rate);
+            // Each trial followed by the reversal bookkeeping, as the window does.
+            for (QChar a : answers.left(at) + "mm" + answers.mid(at)) {
+                answer(s, a.toLatin1());
+                s.recordReversals();
+            }
             QCOMPARE(s.missed(), 2);
-            QTEST(s.exposure(), "next");
-            QCOMPARE(s.upperReversals(), listAt("upper"));
-            QCOMPARE(s.lowerReversals(), listAt("lower"));
+            const QStringList result{text(s.levels()), QString::number(s.count() - 2),
+                                     QString::number(s.exposure()), text(s.upperReversals()),
+                                     text(s.lowerReversals())};
+            QTEST(result.join(" / "), "result");
         }
     }
 
     void clusters_data()
     {
-        QTest::addColumn<QString>("list");
+        QTest::addColumn<Levels>("list");
         QTest::addColumn<QString>("cluster");   // empty: none found
-        QTest::newRow("band 1 of the newest") << "5,6,5,7,6" << "6,7,5,6";
-        QTest::newRow("three only") << "6,6,6" << "";
-        QTest::newRow("three levels apart") << "12,9,6,3,12,9,6,3" << "";
-        QTest::newRow("older cluster behind a stray") << "4,5,4,5,12" << "5,4,5,4";
-        QTest::newRow("tie: the lower band") << "6,6,5,8,6" << "6,8,6,6";
+        QTest::newRow("band 1 of the newest") << Levels{5, 6, 5, 7, 6} << "6,7,5,6";
+        QTest::newRow("three only") << Levels{6, 6, 6} << "";
+        QTest::newRow("three levels apart") << Levels{12, 9, 6, 3, 12, 9, 6, 3} << "";
+        QTest::newRow("older cluster behind a stray") << Levels{4, 5, 4, 5, 12} << "5,4,5,4";
+        QTest::newRow("tie: the lower band") << Levels{6, 6, 5, 8, 6} << "6,8,6,6";
     }
 
     void clusters()
     {
+        QFETCH(Levels, list);
         std::array<int, 4> got{};
-        const bool found = Staircase::findCluster(listAt("list"), &got);
-        QCOMPARE(found ? Levels(got.begin(), got.end()) : Levels{}, listAt("cluster"));
+        QTEST(Staircase::findCluster(list, &got) ? text(got) : QString(), "cluster");
     }
 
     void runOutcome_data()
@@ -150,27 +131,23 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("exposure");      // every subtask's entry
         QTest::addColumn<QString>("answers");   // per subtask, split by '/', the trials run in turn
-        QTest::addColumn<int>("outcome");
-        // The central subtask at the end: count, sup, inf, boundary levels in the upper and in
-        // the lower cluster, exposure.
-        QTest::addColumn<QString>("central");
+        // The outcome; the central subtask at the end: count, sup, inf, boundary levels in the
+        // upper and in the lower cluster, exposure.
+        QTest::addColumn<QString>("result");
         const QString alt = QString("+-").repeated(10);
         const QString drift = QString("+++--").repeated(10);
-        const int running = int(ExposureRun::Outcome::Continue);
-        const int stopped = int(ExposureRun::Outcome::Stopped);
-        const int unstable = int(ExposureRun::Outcome::Unstable);
-        QTest::newRow("alternating") << 1 << 1133 << alt << stopped << "20 1133 850 0 0 981";
-        QTest::newRow("floor") << 1 << 17 << "++++++++++" << stopped << "20 17 17 0 4 17";
-        QTest::newRow("top") << 1 << 4633 << "----------" << stopped << "20 4633 4633 4 0 4633";
+        QTest::newRow("alternating") << 1 << 1133 << alt << "stopped 20 1133 850 0 0 981";
+        QTest::newRow("floor") << 1 << 17 << "++++++++++" << "stopped 20 17 17 0 4 17";
+        QTest::newRow("top") << 1 << 4633 << "----------" << "stopped 20 4633 4633 4 0 4633";
         QTest::newRow("battery, one running")
-            << 0 << 1133 << alt + '/' + alt + '/' + drift.left(20) << running
-            << "20 1133 850 0 0 1133";
+            << 0 << 1133 << alt + '/' + alt + '/' + drift.left(20)
+            << "running 20 1133 850 0 0 1133";
         QTest::newRow("battery, all three stop")
-            << 0 << 1133 << alt + '/' + alt + '/' + alt << stopped << "20 1133 850 0 0 981";
+            << 0 << 1133 << alt + '/' + alt + '/' + alt << "stopped 20 1133 850 0 0 981";
         QTest::newRow("unstable at the 50th trial although the clusters just formed")
-            << 1 << 1133 << QString(41, 'm') + "+-+-+-+-+" << unstable << "50 0 0 0 0 850";
+            << 1 << 1133 << QString(41, 'm') + "+-+-+-+-+" << "unstable 50 0 0 0 0 850";
         QTest::newRow("battery unstable when all three reach 50")
-            << 0 << 1133 << drift + '/' + drift + '/' + drift << unstable << "50 0 0 0 0 67";
+            << 0 << 1133 << drift + '/' + drift + '/' + drift << "unstable 50 0 0 0 0 67";
     }
 
     // The trials of the subtasks interleaved as a battery runs them; the run's outcome after
@@ -195,12 +172,12 @@ private slots:
                 got = run.endOfTrial(s);
             }
         }
-        QTEST(int(got), "outcome");
         QCOMPARE(run.complete(), got == ExposureRun::Outcome::Stopped);
+        const char *outcomes[] = {"running", "stopped", "unstable"};
         const Staircase &c = run[0];
-        QTEST(QString::asprintf("%d %g %g %d %d %d", c.count(), c.sup(), c.inf(), c.limitSup(),
-                                c.limitInf(), c.exposure()),
-              "central");
+        QTEST(QString::asprintf("%s %d %g %g %d %d %d", outcomes[int(got)], c.count(), c.sup(),
+                                c.inf(), c.limitSup(), c.limitInf(), c.exposure()),
+              "result");
     }
 
     void scoring_data()
@@ -209,14 +186,14 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("clicks");   // "c<button>" or "p<position>", in order
-        QTest::addColumn<bool>("correct");
-        QTest::addColumn<int>("errorCode");
-        QTest::addColumn<QString>("texts");    // figure; central answer; position; position answer
-        QTest::newRow("IdL answered identical") << 0 << 5 << 0 << "c0" << true << 0 << "IdL;Id;;";
-        QTest::newRow("ShR answered identical") << 0 << 1 << 0 << "c0" << false << 1 << "ShR;Id;;";
-        QTest::newRow("peripheral ignores central buttons") << 1 << 3 << 4 << "c3 p4" << true << 0 << ";;MR;MR";
-        QTest::newRow("dual: position wrong first") << 2 << 2 << 0 << "p1 c2" << false << 2 << "CnR;Cn;TL;ML";
-        QTest::newRow("dual: both wrong") << 2 << 0 << 2 << "c1 p3" << false << 3 << "IdR;Sh;BL;TR";
+        // Right or wrong, the error code, then the texts: figure, central answer, position,
+        // position answer.
+        QTest::addColumn<QString>("result");
+        QTest::newRow("IdL answered identical") << 0 << 5 << 0 << "c0" << "right 0 IdL;Id;;";
+        QTest::newRow("ShR answered identical") << 0 << 1 << 0 << "c0" << "wrong 1 ShR;Id;;";
+        QTest::newRow("peripheral ignores central buttons") << 1 << 3 << 4 << "c3 p4" << "right 0 ;;MR;MR";
+        QTest::newRow("dual: position wrong first") << 2 << 2 << 0 << "p1 c2" << "wrong 2 CnR;Cn;TL;ML";
+        QTest::newRow("dual: both wrong") << 2 << 0 << 2 << "c1 p3" << "wrong 3 IdR;Sh;BL;TR";
     }
 
     void scoring()
@@ -235,24 +212,24 @@ private slots:
                 trial.answerPosition(click.mid(1).toInt(), target);
         }
         QVERIFY(trial.complete());
-        QTEST(trial.correct(), "correct");
-        QTEST(trial.errorCode(), "errorCode");
-        const QByteArrayList texts{trial.figure(), trial.centralAnswer(), trial.position(),
-                                   trial.positionAnswer()};
-        QTEST(QString::fromLatin1(texts.join(';')), "texts");
+        const QByteArrayList texts{trial.correct() ? "right" : "wrong", QByteArray::number(trial.errorCode()),
+                                   trial.figure() + ';' + trial.centralAnswer() + ';' + trial.position() + ';'
+                                       + trial.positionAnswer()};
+        QTEST(QString::fromLatin1(texts.join(' ')), "result");
     }
 
     void geometry_data()
     {
         QTest::addColumn<double>("horzMm");
         QTest::addColumn<double>("vertMm");
-        QTest::addColumn<QList<int>>("sizes");   // W, H, Ws, Hs, arrow w, h, separation, grey
-        QTest::addColumn<QList<int>>("places");  // left normal x, y; right smaller x, y; arrow 4 x, y
+        // W, H, Ws, Hs, arrow w, h, separation, grey; the places: left normal x, y; right smaller
+        // x, y; arrow 4 x, y.
+        QTest::addColumn<QList<int>>("sizes");
         // Ruler lengths 250 and 125 mm (1000 and 500 pixels): 0.25 mm pixels.
-        QTest::newRow("0.25 mm pixels") << 0.25 << 0.25 << QList<int>{56, 62, 51, 56, 150, 150, 5, 204}
-                                        << QList<int>{451, 353, 517, 356, 773, 309};
-        QTest::newRow("0.3 by 0.2 mm pixels") << 0.3 << 0.2 << QList<int>{47, 77, 42, 70, 125, 187, 4, 204}
-                                              << QList<int>{461, 346, 516, 349, 785, 290};
+        QTest::newRow("0.25 mm pixels")
+            << 0.25 << 0.25 << QList<int>{56, 62, 51, 56, 150, 150, 5, 204, 451, 353, 517, 356, 773, 309};
+        QTest::newRow("0.3 by 0.2 mm pixels")
+            << 0.3 << 0.2 << QList<int>{47, 77, 42, 70, 125, 187, 4, 204, 461, 346, 516, 349, 785, 290};
     }
 
     void geometry()
@@ -262,14 +239,14 @@ private slots:
         const RecognitionGeometry g(horzMm, vertMm, RecognitionGeometry::Parameters());
         const QSize normal = g.figureSize(Normal);
         const QSize smaller = g.figureSize(Smaller);
-        QTEST((QList<int>{normal.width(), normal.height(), smaller.width(), smaller.height(), g.arrowSize().width(),
-                          g.arrowSize().height(), g.separation(), g.grayLevel()}),
-              "sizes");
         const QPoint centre(512, 384);
         const QPoint left = g.leftFigure(Normal, centre);
         const QPoint right = g.rightFigure(Smaller, centre);
         const QPoint arrow = g.arrowTopLeft(4, centre);
-        QTEST((QList<int>{left.x(), left.y(), right.x(), right.y(), arrow.x(), arrow.y()}), "places");
+        QTEST((QList<int>{normal.width(), normal.height(), smaller.width(), smaller.height(),
+                          g.arrowSize().width(), g.arrowSize().height(), g.separation(), g.grayLevel(),
+                          left.x(), left.y(), right.x(), right.y(), arrow.x(), arrow.y()}),
+              "sizes");
     }
 };
 
