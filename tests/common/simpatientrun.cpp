@@ -45,19 +45,18 @@ bool SimPatientRun::runChecked(int task, const QString &patient, const QString &
     return !QTest::currentTestFailed();
 }
 
-QList<QByteArray> SimPatientRun::lines(const QString &relative) const
-{
-    QFile file(path(relative));
-    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    QList<QByteArray> result = data.split('\n');
-    // The part after the last "\n", or the only one of an unreadable file, is empty.
-    if (result.last().isEmpty())
-        result.removeLast();
-    return result;
-}
-
 void SimPatientRun::checkFiles(int validRows)
 {
+    // The lines of a file of the installation, without the empty one after the last "\n".
+    const auto lines = [this](const QString &relative) {
+        QFile file(path(relative));
+        const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QList<QByteArray> result = data.split('\n');
+        // The part after the last "\n", or the only one of an unreadable file, is empty.
+        if (result.last().isEmpty())
+            result.removeLast();
+        return result;
+    };
     // The recognition tasks share table 1; records are Latin-1, the patient list UTF-8.
     const int table = m_task > 4 ? 1 : m_task;
     const QString key = m_patient.join(QLatin1Char(' '));

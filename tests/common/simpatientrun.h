@@ -19,8 +19,6 @@ public:
     bool runChecked(int task, const QString &patient, const QString &more, int validRows);
 
     QString path(const QString &relative) const { return m_root.filePath(relative); }
-    // The lines of a file of the installation, without the empty one after the last "\n".
-    QList<QByteArray> lines(const QString &relative) const;
 
     // Checks (Qt Test) what every completed run leaves in the files: the result row alone in
     // its table and the same table in the patient's archive copy, for the patient, the task
