@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
         Kestrova window;
         window.show();
         // Until the reports of the completed runs are filed and their records are gone.
-        QTest::qWaitFor([] {
+        done = QTest::qWaitFor([] {
             return QDir(QStringLiteral("../Results")).entryList({"pending-run-*"}).isEmpty();
         }, 60000);
         QTest::qWait(300);
