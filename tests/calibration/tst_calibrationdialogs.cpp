@@ -59,8 +59,8 @@ private slots:
         tree.write(screenFile, earlier);
         Kestrova window;
         QVERIFY(startedUp(window));
-        child<QAction>(window, "actionPreferences")->trigger();
-        auto *recalibrate = child<QPushButton>(*window.findChild<Preferences *>(), "pb_reCalibrate");
+        auto *recalibrate = child<QPushButton>(*open<Preferences>(window, "actionPreferences"),
+                                               "pb_reCalibrate");
         QTest::mouseClick(recalibrate, Qt::LeftButton);
         Calibration *first = visibleWindow<Calibration>();
 
@@ -173,8 +173,7 @@ private slots:
         tree.write(screenFile, file);
         Kestrova window;
         QVERIFY(startedUp(window));
-        child<QAction>(window, "actionPreferences")->trigger();
-        auto *dialog = window.findChild<Preferences *>();
+        auto *dialog = open<Preferences>(window, "actionPreferences");
         QTEST(child<QLineEdit>(*dialog, "le_horzPixelSize")->text(), "horizontal");
         QTEST(child<QLineEdit>(*dialog, "le_vertPixelSize")->text(), "vertical");
         auto *frequency = child<QComboBox>(*dialog, "cob_screenFreq");

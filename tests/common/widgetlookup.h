@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -23,6 +24,18 @@ bool startedUp(MainWindow &window)
 {
     window.show();
     return QTest::qWaitFor([&] { return child<QComboBox>(window, "cob_patientName")->isEnabled(); }, 2000);
+}
+
+// Opens a dialog through its menu entry; the assessor then types into the dialog's window.
+template <typename Dialog>
+Dialog *open(QWidget &window, const char *action)
+{
+    child<QAction>(window, action)->trigger();
+    auto *dialog = window.findChild<Dialog *>();
+    dialog->activateWindow();
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }))
+        qFatal("%s did not open", action);
+    return dialog;
 }
 
 // The visible top-level window of class T, or nullptr.

@@ -14,18 +14,6 @@ const QByteArray twoPatients = "Mrs.;Zeller;Anna;05.06.1944;2;1;0;3;0;0;0;0;0;0\
                                "Mr.;Adams;Bob;01.01.1950;4;7;1;0;2;0;1;0;0;0\r\n";
 const QByteArray martin = "Dr.;Martin;Anne;Clinic;1 Main St;1000;Town;Land\n";
 
-// Opens a dialog through its menu entry; the assessor then types into the dialog's window.
-template <typename Dialog>
-Dialog *open(Kestrova &window, const char *action)
-{
-    child<QAction>(window, action)->trigger();
-    auto *dialog = window.findChild<Dialog *>();
-    dialog->activateWindow();
-    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }))
-        qFatal("%s did not open", action);
-    return dialog;
-}
-
 // Fills the new-patient form down its focus chain, typing always where the focus is: the
 // gender with the arrow key (pressed genderKeys times; without one the assessor clicks into
 // the last name), each name ended by Return, then the date's digits, day first.
